@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QString>
+
+// The program's one text normalisation: leading and trailing U+0020 go, nothing
+// else (tabs and line breaks stay), and lower case uses Unicode's full mapping.
+[[nodiscard]] QString trimSpaces(const QString &text);
+[[nodiscard]] QString lowerTrimmed(const QString &text);
