@@ -12,6 +12,8 @@ RulePane::RulePane(QWidget *parent)
     setTabChangesFocus(true);
     setLineWrapMode(QPlainTextEdit::NoWrap);
     setUndoRedoEnabled(false);
+    // A slim margin lets the rule of one declaration show whole without scrolling.
+    document()->setDocumentMargin(2);
 }
 
 void RulePane::setText(const QString &text) {

@@ -31,9 +31,10 @@ QFont windowFont() {
 
 QFont paneFont() {
     for (const QString &family : {u"Courier New CE"_s, u"Courier New"_s, u"Liberation Mono"_s}) {
+        // No style hint here: with one, a missing family would quietly become some other
+        // fixed font before "Courier New" had the chance to find its metric twin.
         QFont font(family);
         font.setPointSizeF(PointSize);
-        font.setStyleHint(QFont::TypeWriter);
         if (suitsThePane(font))
             return font;
     }
