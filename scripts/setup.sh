@@ -9,6 +9,8 @@ packages=(
     qt6-base-dev                       # Qt Core, Gui, Widgets, Test
     fonts-liberation2                  # metric stand-ins for Times New Roman / Courier New
     xvfb xauth xclip                   # headless X server for clipboard tests, clipboard reader
+    desktop-file-utils appstream       # validators for the desktop entry and metainfo
+    dpkg-dev                           # dpkg-shlibdeps, for the Debian package
 )
 
 missing=()

@@ -83,7 +83,7 @@ int runStylomat(int argc, char *argv[]) {
     startingUp = false;
     qInstallMessageHandler(nullptr);
 
-    QGuiApplication::setDesktopFileName(u"stylomat"_s);
+    QGuiApplication::setDesktopFileName(u"org.example.stylomat"_s);
     QIcon icon;
     for (const int size : {16, 32, 48, 64, 256})
         icon.addFile(u":/icons/stylomat-%1.png"_s.arg(size), QSize(size, size));
