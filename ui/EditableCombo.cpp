@@ -15,6 +15,16 @@ EditableCombo::EditableCombo(QWidget *parent)
     lineEdit()->installEventFilter(this);
 }
 
+void EditableCombo::describe(const QString &name, const QString &description)
+{
+    if (name == accessibleName() && description == accessibleDescription())
+        return;
+    setAccessibleName(name);
+    setAccessibleDescription(description);
+    lineEdit()->setAccessibleName(name);
+    lineEdit()->setAccessibleDescription(description);
+}
+
 void EditableCombo::clearItems() {
     clear();
 }

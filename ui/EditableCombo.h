@@ -14,6 +14,9 @@ class EditableCombo : public QComboBox, public ValueList {
 public:
     explicit EditableCombo(QWidget *parent);
 
+    // What a screen reader announces for the box and its text field.
+    void describe(const QString &name, const QString &description);
+
     void clearItems() override;
     void appendItem(const QString &item) override;
 

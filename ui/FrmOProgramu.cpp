@@ -24,6 +24,8 @@ FrmOProgramu::FrmOProgramu(QWidget *parent)
     setAutoFillBackground(true);
 
     imgInfo->setObjectName(u"imgInfo"_s);
+    imgInfo->setAccessibleName(u"Stylomat 1.1, verze 1.01.0017"_s);
+    imgInfo->setAccessibleDescription(u"Okno zavřete kliknutím nebo libovolnou klávesou."_s);
     imgInfo->setGeometry(layout::imgInfo.pixels());
     imgInfo->setPixmap(QPixmap(u":/info.jpg"_s));
     imgInfo->setScaledContents(false);

@@ -100,6 +100,7 @@ void FrmStylomat::placeControls() {
     lblPopisek->setBuddy(cmbSelektor);
 
     cmbSelektor->setObjectName(u"cmbSelektor"_s);
+    cmbSelektor->describe(u"Selektor"_s, u"prvek nebo jiný selektor, pro který pravidlo platí"_s);
     cmbSelektor->setGeometry(layout::cmbSelektor.pixels());
     cmbSelektor->addItems(selectorNames());
     cmbSelektor->setCurrentIndex(-1);
@@ -120,6 +121,8 @@ void FrmStylomat::placeControls() {
     }
 
     vscVlastnost->setObjectName(u"vscVlastnost"_s);
+    vscVlastnost->setAccessibleName(u"Posun seznamu vlastností"_s);
+    vscVlastnost->setAccessibleDescription(u"vybírá, kterých deset vlastností řádky ukazují"_s);
     vscVlastnost->setGeometry(layout::vscVlastnost.pixels());
     vscVlastnost->setRange(1, Catalogue::Count - RowCount + 1);
     vscVlastnost->setSingleStep(1);
@@ -129,6 +132,7 @@ void FrmStylomat::placeControls() {
     vscVlastnost->setFocusPolicy(Qt::StrongFocus);
 
     rtbStyl->setObjectName(u"rtbStyl"_s);
+    rtbStyl->setAccessibleName(u"Pravidlo stylu"_s);
     rtbStyl->setGeometry(layout::rtbStyl.pixels());
     rtbStyl->setFont(paneFont());
 
@@ -220,7 +224,9 @@ void FrmStylomat::vscVlastnost_Change() {
         tick->setToolTip(v.Popis);
         tick->setChecked(model.zapsat(p) == 1); // may run chkPopisek_Click nested
         NaplnVyber(*this, qint16(row - 1));
-        cmbHodnota[std::size_t(row - 1)]->setEditText(v.Hodnota);
+        EditableCombo *const box = cmbHodnota[std::size_t(row - 1)];
+        box->setEditText(v.Hodnota);
+        box->describe(u"Hodnota vlastnosti "_s + v.Nazev, v.Popis);
     }
 }
 
