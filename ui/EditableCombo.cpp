@@ -7,7 +7,9 @@
 
 EditableCombo::EditableCombo(QWidget *parent)
     : QComboBox(parent) {
-    setEditable(true);
+    // Giving the box its line edit makes it editable without building the list's popup
+    // up front, which setEditable() does; the popup is built when first opened.
+    setLineEdit(new QLineEdit(this));
     setInsertPolicy(QComboBox::NoInsert);
     setCompleter(nullptr);
     setMaxVisibleItems(12);
@@ -15,8 +17,7 @@ EditableCombo::EditableCombo(QWidget *parent)
     lineEdit()->installEventFilter(this);
 }
 
-void EditableCombo::describe(const QString &name, const QString &description)
-{
+void EditableCombo::describe(const QString &name, const QString &description) {
     if (name == accessibleName() && description == accessibleDescription())
         return;
     setAccessibleName(name);

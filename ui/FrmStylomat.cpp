@@ -50,7 +50,7 @@ const QStringList &selectorNames() {
 } // namespace
 
 FrmStylomat::FrmStylomat(QWidget *parent)
-    : QWidget(parent)
+    : WindowSurface(parent)
     , cmdCSS{new WrappingButton(u"CSS 1"_s, this), new WrappingButton(u"CSS 2"_s, this)}
     , lblPopisek(new QLabel(u"Selektor:"_s, this))
     , cmbSelektor(new EditableCombo(this))
@@ -76,12 +76,6 @@ void FrmStylomat::placeControls() {
     setObjectName(u"FrmStylomat"_s);
     setWindowTitle(u"Stylomat 1.1"_s);
     setFixedSize(layout::mainClient.pixels().size());
-    setFont(windowFont());
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, Qt::black);
-    colours.setColor(QPalette::WindowText, Qt::white);
-    setPalette(colours);
-    setAutoFillBackground(true);
 
     const QStringList cssTips = {u"vybere vlastnosti definované v CSS 1"_s,
                                  u"vybere vlastnosti definované v CSS 2"_s};
@@ -94,7 +88,7 @@ void FrmStylomat::placeControls() {
 
     lblPopisek->setObjectName(u"lblPopisek"_s);
     lblPopisek->setGeometry(layout::lblPopisek.pixels());
-    QFont bold = windowFont();
+    QFont bold = font();
     bold.setWeight(QFont::Bold);
     lblPopisek->setFont(bold);
     lblPopisek->setBuddy(cmbSelektor);

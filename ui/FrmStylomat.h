@@ -3,8 +3,7 @@
 #include "Catalogue.h"
 #include "RuleWindow.h"
 #include "ValueList.h"
-
-#include <QWidget>
+#include "WindowSurface.h"
 
 #include <array>
 
@@ -19,7 +18,7 @@ class WrappingCheckBox;
 // The main window. Every edit goes the same way: a handler moves one value from a
 // control into the catalogue, then KonstrukceStylu rebuilds the whole rule into the
 // pane. The rows are a view of ten catalogue entries, rewritten by the row refresh.
-class FrmStylomat : public QWidget, public RuleWindow, public RowPage {
+class FrmStylomat : public WindowSurface, public RuleWindow, public RowPage {
     Q_OBJECT
 
 public:

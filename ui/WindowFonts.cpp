@@ -1,8 +1,7 @@
 #include "WindowFonts.h"
 
 #include <QFontDatabase>
-#include <QFontInfo>
-#include <QFontMetrics>
+#include <QList>
 
 using namespace Qt::StringLiterals;
 
@@ -10,14 +9,11 @@ namespace {
 
 constexpr qreal PointSize = 9.75;
 
-bool suitsThePane(const QFont &font) {
-    if (!QFontInfo(font).fixedPitch())
-        return false;
-    const QFontMetrics metrics(font);
-    for (const QChar c : u"ěščřžýáíéůúťďňĚŠČŘŽÝÁÍÉŮÚŤĎŇ"_s)
-        if (!metrics.inFont(c))
-            return false;
-    return true;
+// Asks the font database only, without loading any font: an installed family that is
+// fixed-pitch and covers Latin scripts, Czech letters included.
+bool suitsThePane(const QString &family) {
+    return QFontDatabase::hasFamily(family) && QFontDatabase::isFixedPitch(family) &&
+           QFontDatabase::writingSystems(family).contains(QFontDatabase::Latin);
 }
 
 } // namespace
@@ -30,13 +26,13 @@ QFont windowFont() {
 }
 
 QFont paneFont() {
+    // "Courier New" is often only an alias; Liberation Mono is its metric twin.
     for (const QString &family : {u"Courier New CE"_s, u"Courier New"_s, u"Liberation Mono"_s}) {
-        // No style hint here: with one, a missing family would quietly become some other
-        // fixed font before "Courier New" had the chance to find its metric twin.
-        QFont font(family);
-        font.setPointSizeF(PointSize);
-        if (suitsThePane(font))
+        if (suitsThePane(family)) {
+            QFont font(family);
+            font.setPointSizeF(PointSize);
             return font;
+        }
     }
     QFont fixed = QFontDatabase::systemFont(QFontDatabase::FixedFont);
     fixed.setPointSizeF(PointSize);

@@ -6,5 +6,6 @@
 [[nodiscard]] QFont windowFont();
 
 // A fixed-pitch 9.75 pt font that shows Czech letters for the rule pane: the first of
-// "Courier New CE", "Courier New" and the system's fixed font that really is one.
+// "Courier New CE", "Courier New" and "Liberation Mono" that is installed, else the
+// system's fixed font.
 [[nodiscard]] QFont paneFont();
