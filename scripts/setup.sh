@@ -11,6 +11,7 @@ packages=(
     xvfb xauth xclip                   # headless X server for clipboard tests, clipboard reader
     desktop-file-utils appstream       # validators for the desktop entry and metainfo
     dpkg-dev                           # dpkg-shlibdeps, for the Debian package
+    strace                             # checks that the program touches no files or network
 )
 
 missing=()
