@@ -18,7 +18,8 @@ class BenchStylomat : public QObject {
 
 private:
     // The window showing the full rule: every property with a non-empty default.
-    static std::unique_ptr<FrmStylomat> fullRuleWindow() {
+    static std::unique_ptr<FrmStylomat> fullRuleWindow()
+    {
         auto window = std::make_unique<FrmStylomat>();
         window->show();
         window->findChild<QCheckBox *>(u"chkStyl"_s)->setChecked(false);
@@ -26,23 +27,27 @@ private:
     }
 
 private Q_SLOTS:
-    void ruleBuildInMemory() {
+    void ruleBuildInMemory()
+    {
         Catalogue catalogue;
         catalogue.load();
         QString rule;
-        QBENCHMARK {
+        QBENCHMARK
+        {
             rule = ruleText(u"body"_s, 0, catalogue);
         }
         QCOMPARE(rule.count(u"\r\n"_s), 80);
     }
 
     // A key release that changes the value: store, rebuild, replace the pane.
-    void keyReleaseToPane() {
+    void keyReleaseToPane()
+    {
         const auto window = fullRuleWindow();
         QLineEdit *const edit = window->findChild<QComboBox *>(u"cmbHodnota3"_s)->lineEdit();
         const std::array<QString, 2> values = {u"red"_s, u"blue"_s};
         int turn = 0;
-        QBENCHMARK {
+        QBENCHMARK
+        {
             edit->setText(values[std::size_t(++turn % 2)]);
             QKeyEvent release(QEvent::KeyRelease, Qt::Key_E, Qt::NoModifier, u"e"_s);
             QApplication::sendEvent(edit, &release);
@@ -52,7 +57,8 @@ private Q_SLOTS:
     }
 
     // The same rule texts put into the pane with nothing else done.
-    void barePaneReplacement() {
+    void barePaneReplacement()
+    {
         const auto window = fullRuleWindow();
         Catalogue catalogue;
         catalogue.load();
@@ -61,25 +67,30 @@ private Q_SLOTS:
         catalogue.setHodnota(3, u"blue"_s);
         const std::array<QString, 2> rules = {red, ruleText(QString(), 0, catalogue)};
         int turn = 0;
-        QBENCHMARK {
+        QBENCHMARK
+        {
             window->replacePaneText(rules[std::size_t(++turn % 2)]);
         }
         QCOMPARE(window->paneText(), rules[std::size_t(turn % 2)]);
     }
 
     // Ten rows refreshed: captions, ticks, value lists refilled, texts.
-    void pageChange() {
+    void pageChange()
+    {
         const auto window = fullRuleWindow();
         QScrollBar *const bar = window->findChild<QScrollBar *>(u"vscVlastnost"_s);
         int turn = 0;
-        QBENCHMARK {
+        QBENCHMARK
+        {
             bar->setValue(++turn % 2 ? 11 : 1);
         }
         QVERIFY(bar->value() == 1 || bar->value() == 11);
     }
 
-    void windowCreationToFirstRule() {
-        QBENCHMARK {
+    void windowCreationToFirstRule()
+    {
+        QBENCHMARK
+        {
             FrmStylomat window;
             window.show();
             QCoreApplication::processEvents();
@@ -87,8 +98,10 @@ private Q_SLOTS:
         }
     }
 
-    void minimalWindowCreation() {
-        QBENCHMARK {
+    void minimalWindowCreation()
+    {
+        QBENCHMARK
+        {
             QWidget window;
             window.resize(505, 337);
             window.show();

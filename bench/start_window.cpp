@@ -18,7 +18,8 @@ namespace {
 
 class FirstPaint : public QObject {
 protected:
-    bool eventFilter(QObject *watched, QEvent *event) override {
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
         if (event->type() == QEvent::Paint) {
             static_cast<QWidget *>(watched)->removeEventFilter(this);
             QMetaObject::invokeMethod(
@@ -36,7 +37,8 @@ protected:
 
 } // namespace
 
-int main(int argc, char *argv[]) {
+int main(int argc, char *argv[])
+{
     QApplication app(argc, argv);
 #if defined(START_STYLOMAT)
     FrmStylomat window;

@@ -7,7 +7,8 @@
 
 static_assert(Catalogue::Count == PropertyCount);
 
-void Catalogue::load() {
+void Catalogue::load()
+{
     Zapsat.fill(1);
     for (std::size_t i = 0; i < Vlastnosti.size(); ++i) {
         const CatalogueRow &row = catalogueRows[i];
@@ -18,12 +19,14 @@ void Catalogue::load() {
     resetValues();
 }
 
-void Catalogue::resetValues() {
+void Catalogue::resetValues()
+{
     for (Vlastnost &v : Vlastnosti)
         v.Hodnota = v.Vychozi;
 }
 
-const std::array<qint16, 48> &Catalogue::notInCss1() {
+const std::array<qint16, 48> &Catalogue::notInCss1()
+{
     static constexpr std::array<qint16, 48> indices = {
         9,  10, 12, 15, 16, 19, 20, 22, 25, 26, 29, 30, 32, 34, 35, 36,
         37, 38, 40, 45, 46, 51, 63, 64, 65, 66, 67, 68, 69, 70, 71, 72,
@@ -31,7 +34,8 @@ const std::array<qint16, 48> &Catalogue::notInCss1() {
     return indices;
 }
 
-void Catalogue::selectCssLevel(int index) {
+void Catalogue::selectCssLevel(int index)
+{
     if (index == CssLevel1) {
         for (const qint16 i : notInCss1())
             Zapsat[slot(i)] = 0;
@@ -40,24 +44,29 @@ void Catalogue::selectCssLevel(int index) {
     }
 }
 
-std::size_t Catalogue::slot(int index) {
+std::size_t Catalogue::slot(int index)
+{
     if (index < 1 || index > Count)
         throw std::out_of_range("property index " + std::to_string(index) + " is outside 1..102");
     return static_cast<std::size_t>(index - 1);
 }
 
-const Vlastnost &Catalogue::vlastnost(int index) const {
+const Vlastnost &Catalogue::vlastnost(int index) const
+{
     return Vlastnosti[slot(index)];
 }
 
-qint16 Catalogue::zapsat(int index) const {
+qint16 Catalogue::zapsat(int index) const
+{
     return Zapsat[slot(index)];
 }
 
-void Catalogue::setHodnota(int index, const QString &hodnota) {
+void Catalogue::setHodnota(int index, const QString &hodnota)
+{
     Vlastnosti[slot(index)].Hodnota = hodnota;
 }
 
-void Catalogue::setZapsat(int index, qint16 flag) {
+void Catalogue::setZapsat(int index, qint16 flag)
+{
     Zapsat[slot(index)] = flag;
 }

@@ -29,20 +29,23 @@ constexpr std::array<Composition, 14> table = {{
 }};
 
 // The trimmed value of a partial when it is non-empty and included, else empty.
-QString includedPart(const Catalogue &catalogue, qint16 index) {
+QString includedPart(const Catalogue &catalogue, qint16 index)
+{
     if (catalogue.zapsat(index) != 1)
         return {};
     return trimSpaces(catalogue.vlastnost(index).Hodnota);
 }
 
-void appendWord(QString &text, const QString &word) {
+void appendWord(QString &text, const QString &word)
+{
     if (word.isEmpty())
         return;
     text += u' ';
     text += word;
 }
 
-QString composePlain(const Catalogue &catalogue, const Composition &c) {
+QString composePlain(const Catalogue &catalogue, const Composition &c)
+{
     QString joined;
     for (const qint16 part : c.partials())
         appendWord(joined, includedPart(catalogue, part));
@@ -51,7 +54,8 @@ QString composePlain(const Catalogue &catalogue, const Composition &c) {
 
 // Font always names a size and a family, falling back to "medium" and "serif"; their
 // flags are not consulted, and the family keeps its letter case.
-QString composeFont(const Catalogue &catalogue) {
+QString composeFont(const Catalogue &catalogue)
+{
     QString joined;
     for (const qint16 part : {FontStyle, FontVariant, FontWeight})
         appendWord(joined, includedPart(catalogue, part));
@@ -73,11 +77,13 @@ QString composeFont(const Catalogue &catalogue) {
 
 } // namespace
 
-std::span<const Composition> compositionTable() {
+std::span<const Composition> compositionTable()
+{
     return table;
 }
 
-void SlozeniHodnot(Catalogue &catalogue, qint16 index) {
+void SlozeniHodnot(Catalogue &catalogue, qint16 index)
+{
     const auto found = std::find_if(table.begin(), table.end(),
                                     [index](const Composition &c) { return c.shorthand == index; });
     if (found == table.end())

@@ -8,7 +8,8 @@ namespace {
 
 // The value as the rule writes it, or an empty text when the property is left out
 // (a written value is never empty).
-QString writtenValue(const Catalogue &catalogue, int index, int onlyChanged) {
+QString writtenValue(const Catalogue &catalogue, int index, int onlyChanged)
+{
     if (catalogue.zapsat(index) != 1)
         return {};
     const Vlastnost &v = catalogue.vlastnost(index);
@@ -20,7 +21,8 @@ QString writtenValue(const Catalogue &catalogue, int index, int onlyChanged) {
 
 } // namespace
 
-QString ruleText(const QString &selector, int onlyChanged, const Catalogue &catalogue) {
+QString ruleText(const QString &selector, int onlyChanged, const Catalogue &catalogue)
+{
     static constexpr QStringView crlf = u"\r\n";
     QString text = lowerTrimmed(selector);
     text.reserve(text.size() + 64 * 40);
@@ -42,7 +44,8 @@ QString ruleText(const QString &selector, int onlyChanged, const Catalogue &cata
     return text;
 }
 
-void KonstrukceStylu(RuleWindow &window, const Catalogue &catalogue) {
+void KonstrukceStylu(RuleWindow &window, const Catalogue &catalogue)
+{
     const QString selector = window.selectorText();
     const int onlyChanged = window.onlyChangedValue();
     window.replacePaneText(ruleText(selector, onlyChanged, catalogue));

@@ -1,6 +1,7 @@
 #include "TextNormal.h"
 
-QString trimSpaces(const QString &text) {
+QString trimSpaces(const QString &text)
+{
     qsizetype begin = 0;
     qsizetype end = text.size();
     while (begin < end && text.at(begin) == u' ')
@@ -12,6 +13,7 @@ QString trimSpaces(const QString &text) {
     return text.mid(begin, end - begin);
 }
 
-QString lowerTrimmed(const QString &text) {
+QString lowerTrimmed(const QString &text)
+{
     return trimSpaces(text.toLower());
 }

@@ -14,20 +14,26 @@ namespace {
 // One piece of an entry: a single item, or a whole named list.
 struct Items {
     Items(const char16_t *item)
-        : list{QString::fromUtf16(item)} {}
+        : list{QString::fromUtf16(item)}
+    {
+    }
     Items(const QStringList &named)
-        : list(named) {}
+        : list(named)
+    {
+    }
     QStringList list;
 };
 
-QStringList join(std::initializer_list<Items> pieces) {
+QStringList join(std::initializer_list<Items> pieces)
+{
     QStringList items;
     for (const Items &piece : pieces)
         items += piece.list;
     return items;
 }
 
-QStringList fromUtf16(std::initializer_list<const char16_t *> items) {
+QStringList fromUtf16(std::initializer_list<const char16_t *> items)
+{
     QStringList list;
     list.reserve(static_cast<qsizetype>(items.size()));
     for (const char16_t *item : items)
@@ -35,7 +41,8 @@ QStringList fromUtf16(std::initializer_list<const char16_t *> items) {
     return list;
 }
 
-std::vector<QStringList> buildTable() {
+std::vector<QStringList> buildTable()
+{
     const QStringList &Barvy = barvy();
     const QStringList &StylyOramovani = stylyOramovani();
     const QStringList &SirkyOramovani = sirkyOramovani();
@@ -187,38 +194,44 @@ std::vector<QStringList> buildTable() {
 
 } // namespace
 
-const QStringList &barvy() {
+const QStringList &barvy()
+{
     static const QStringList list =
         fromUtf16({u"aqua", u"black", u"blue", u"fuchsia", u"gray", u"green", u"lime", u"maroon",
                    u"navy", u"olive", u"purple", u"red", u"silver", u"teal", u"white", u"yellow"});
     return list;
 }
 
-const QStringList &stylyOramovani() {
+const QStringList &stylyOramovani()
+{
     static const QStringList list =
         fromUtf16({u"none", u"hidden", u"dotted", u"dashed", u"solid", u"double", u"groove",
                    u"ridge", u"inset", u"outset"});
     return list;
 }
 
-const QStringList &sirkyOramovani() {
+const QStringList &sirkyOramovani()
+{
     static const QStringList list = fromUtf16({u"thin", u"medium", u"thick"});
     return list;
 }
 
-const QStringList &nabidkaSlozeni() {
+const QStringList &nabidkaSlozeni()
+{
     static const QStringList list = {QString(), QString::fromUtf16(ComposeItem)};
     return list;
 }
 
-const QStringList &vocabulary(int index) {
+const QStringList &vocabulary(int index)
+{
     static const std::vector<QStringList> table = buildTable();
     if (index < 1 || index > Catalogue::Count)
         throw std::out_of_range("vocabulary index " + std::to_string(index) + " is outside 1..102");
     return table[static_cast<std::size_t>(index - 1)];
 }
 
-void NaplnVyber(RowPage &page, qint16 position) {
+void NaplnVyber(RowPage &page, qint16 position)
+{
     const int k = position + page.firstVisible();
     if (k < 1 || k > Catalogue::Count)
         return;

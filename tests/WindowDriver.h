@@ -17,22 +17,26 @@
 class WindowDriver {
 public:
     WindowDriver()
-        : window(std::make_unique<FrmStylomat>()) {
+        : window(std::make_unique<FrmStylomat>())
+    {
         window->show();
     }
 
     FrmStylomat &w() { return *window; }
 
-    QComboBox *box(int row) const {
+    QComboBox *box(int row) const
+    {
         return find<QComboBox>(QStringLiteral("cmbHodnota%1").arg(row));
     }
-    QCheckBox *tick(int row) const {
+    QCheckBox *tick(int row) const
+    {
         return find<QCheckBox>(QStringLiteral("chkPopisek%1").arg(row));
     }
     QComboBox *selector() const { return find<QComboBox>(QStringLiteral("cmbSelektor")); }
     QCheckBox *onlyChanged() const { return find<QCheckBox>(QStringLiteral("chkStyl")); }
     QScrollBar *scroll() const { return find<QScrollBar>(QStringLiteral("vscVlastnost")); }
-    QPushButton *button(const char *name) const {
+    QPushButton *button(const char *name) const
+    {
         return find<QPushButton>(QString::fromLatin1(name));
     }
     QTimer *timer() const { return find<QTimer>(QStringLiteral("tmrHodnota")); }
@@ -43,7 +47,8 @@ public:
 
     // Like QTest::keyClicks, but for any character: letters beyond ASCII and beyond
     // 16 bits arrive as one key each, carrying their text.
-    static void typeInto(QWidget *widget, const QString &text) {
+    static void typeInto(QWidget *widget, const QString &text)
+    {
         for (qsizetype i = 0; i < text.size(); ++i) {
             const QChar c = text.at(i);
             if (c.unicode() >= 0x20 && c.unicode() < 0x7f) {
@@ -60,7 +65,8 @@ public:
     }
 
     // Opens the box's list and clicks the item with this text.
-    bool pick(QComboBox *combo, const QString &item) {
+    bool pick(QComboBox *combo, const QString &item)
+    {
         const int index = combo->findText(item, Qt::MatchExactly | Qt::MatchCaseSensitive);
         if (index < 0)
             return false;
@@ -77,14 +83,16 @@ public:
     void click(QCheckBox *box) { QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center()); }
     void click(QPushButton *b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
 
-    QStringList rowNames() const {
+    QStringList rowNames() const
+    {
         QStringList names;
         for (int row = 1; row <= FrmStylomat::RowCount; ++row)
             names << tick(row)->text();
         return names;
     }
 
-    template <class T> T *find(const QString &name) const {
+    template <class T> T *find(const QString &name) const
+    {
         T *const found = window->findChild<T *>(name);
         if (found == nullptr)
             qFatal("no control named %s", qPrintable(name));

@@ -12,7 +12,8 @@ class TestAbout : public QObject {
 
 private:
     // Runs `during` once the About window is up, then reports whether it closed.
-    template <class Action> static bool closesOn(Action during) {
+    template <class Action> static bool closesOn(Action during)
+    {
         FrmOProgramu about;
         bool stillOpen = true;
         QTimer::singleShot(0, &about, [&] {
@@ -27,7 +28,8 @@ private:
     }
 
 private Q_SLOTS:
-    void looksAsDesigned() {
+    void looksAsDesigned()
+    {
         FrmOProgramu about;
         QCOMPARE(about.windowTitle(), u"Hlavolam 1.0"_s);
         QCOMPARE(about.size(), QSize(249, 129));
@@ -38,7 +40,8 @@ private Q_SLOTS:
         QCOMPARE(about.palette().color(QPalette::Window), QColor(Qt::black));
     }
 
-    void centring_data() {
+    void centring_data()
+    {
         QTest::addColumn<QSize>("screen");
         QTest::addColumn<QSize>("outer");
         QTest::addColumn<QPoint>("origin");
@@ -50,14 +53,16 @@ private Q_SLOTS:
             << QSize(200, 100) << QSize(249, 129) << QPoint(-25, -15);
         QTest::newRow("same size") << QSize(249, 129) << QSize(249, 129) << QPoint(0, 0);
     }
-    void centring() {
+    void centring()
+    {
         QFETCH(QSize, screen);
         QFETCH(QSize, outer);
         QFETCH(QPoint, origin);
         QCOMPARE(FrmOProgramu::centredOrigin(screen, outer), origin);
     }
 
-    void centredOnEveryOpening() {
+    void centredOnEveryOpening()
+    {
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         for (int opening = 0; opening < 2; ++opening) {
             FrmOProgramu about;
@@ -66,7 +71,8 @@ private Q_SLOTS:
         }
     }
 
-    void charactersClose_data() {
+    void charactersClose_data()
+    {
         QTest::addColumn<int>("key");
         QTest::addColumn<QString>("text");
         QTest::newRow("Enter") << int(Qt::Key_Return) << u"\r"_s;
@@ -77,7 +83,8 @@ private Q_SLOTS:
         QTest::newRow("Czech letter") << 0x10c << u"č"_s;
         QTest::newRow("digit") << int(Qt::Key_7) << u"7"_s;
     }
-    void charactersClose() {
+    void charactersClose()
+    {
         QFETCH(int, key);
         QFETCH(QString, text);
         QVERIFY(closesOn([&](FrmOProgramu &about) {
@@ -85,7 +92,8 @@ private Q_SLOTS:
         }));
     }
 
-    void otherKeysDoNot_data() {
+    void otherKeysDoNot_data()
+    {
         QTest::addColumn<int>("key");
         QTest::newRow("arrow") << int(Qt::Key_Left);
         QTest::newRow("function key") << int(Qt::Key_F1);
@@ -93,20 +101,23 @@ private Q_SLOTS:
         QTest::newRow("Ctrl") << int(Qt::Key_Control);
         QTest::newRow("Page Down") << int(Qt::Key_PageDown);
     }
-    void otherKeysDoNot() {
+    void otherKeysDoNot()
+    {
         QFETCH(int, key);
         QVERIFY(!closesOn([&](FrmOProgramu &about) {
             QTest::sendKeyEvent(QTest::Press, &about, Qt::Key(key), QString(), Qt::NoModifier);
         }));
     }
 
-    void clicksClose_data() {
+    void clicksClose_data()
+    {
         QTest::addColumn<QPoint>("pos");
         QTest::newRow("picture") << QPoint(120, 60);
         QTest::newRow("left margin") << QPoint(3, 60);
         QTest::newRow("bottom right margin") << QPoint(246, 126);
     }
-    void clicksClose() {
+    void clicksClose()
+    {
         QFETCH(QPoint, pos);
         QVERIFY(closesOn([&](FrmOProgramu &about) {
             QWidget *const target = about.childAt(pos) ? about.childAt(pos) : &about;
@@ -115,7 +126,8 @@ private Q_SLOTS:
     }
 
     // While About is open the main window takes no input, but its timer goes on.
-    void mainWindowIsBlockedButItsTimerRuns() {
+    void mainWindowIsBlockedButItsTimerRuns()
+    {
         WindowDriver d;
         d.scroll()->setValue(70); // Outline
         QVERIFY(d.pick(d.box(1), u"složit z dílčích hodnot"_s));

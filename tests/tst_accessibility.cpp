@@ -31,7 +31,8 @@ private Q_SLOTS:
             if (widget->focusPolicy() == Qt::NoFocus || !widget->isVisible())
                 continue;
             if (accessible(widget, QAccessible::Name).trimmed().isEmpty())
-                nameless << widget->objectName() + u" "_s + QString::fromLatin1(widget->metaObject()->className());
+                nameless << widget->objectName() + u" "_s +
+                                QString::fromLatin1(widget->metaObject()->className());
         }
         QVERIFY2(nameless.isEmpty(), qPrintable(nameless.join(u", "_s)));
     }

@@ -10,13 +10,15 @@ class TestCatalogue : public QObject {
     Q_OBJECT
 
 private:
-    static Catalogue loaded() {
+    static Catalogue loaded()
+    {
         Catalogue c;
         c.load();
         return c;
     }
 
-    static int indexOf(const Catalogue &c, const QString &name) {
+    static int indexOf(const Catalogue &c, const QString &name)
+    {
         for (int i = 1; i <= Catalogue::Count; ++i)
             if (c.vlastnost(i).Nazev == name)
                 return i;
@@ -24,7 +26,8 @@ private:
     }
 
 private Q_SLOTS:
-    void startsEmptyUntilLoaded() {
+    void startsEmptyUntilLoaded()
+    {
         const Catalogue c;
         for (int i = 1; i <= Catalogue::Count; ++i) {
             QCOMPARE(c.zapsat(i), qint16(0));
@@ -33,7 +36,8 @@ private Q_SLOTS:
         }
     }
 
-    void loadIncludesEverythingAtDefaults() {
+    void loadIncludesEverythingAtDefaults()
+    {
         const Catalogue c = loaded();
         for (int i = 1; i <= Catalogue::Count; ++i) {
             QCOMPARE(c.zapsat(i), qint16(1));
@@ -42,14 +46,16 @@ private Q_SLOTS:
         }
     }
 
-    void accessOutsideTheCatalogueThrows_data() {
+    void accessOutsideTheCatalogueThrows_data()
+    {
         QTest::addColumn<int>("index");
         QTest::newRow("zero") << 0;
         QTest::newRow("one past the end") << 103;
         QTest::newRow("negative") << -1;
         QTest::newRow("16-bit max") << 32767;
     }
-    void accessOutsideTheCatalogueThrows() {
+    void accessOutsideTheCatalogueThrows()
+    {
         QFETCH(int, index);
         Catalogue c = loaded();
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, (void)c.vlastnost(index));
@@ -60,7 +66,8 @@ private Q_SLOTS:
 
     // Sorted case-insensitively with the hyphen before every letter: a check of the
     // whole table's order that does not depend on how the table is written down.
-    void namesAreInCatalogueOrder() {
+    void namesAreInCatalogueOrder()
+    {
         const Catalogue c = loaded();
         const auto key = [](const QString &name) {
             QString k = name.toLower();
@@ -72,7 +79,8 @@ private Q_SLOTS:
                      qPrintable(c.vlastnost(i).Nazev));
     }
 
-    void namesStartUpperThenLowerCase() {
+    void namesStartUpperThenLowerCase()
+    {
         const Catalogue c = loaded();
         for (int i = 1; i <= Catalogue::Count; ++i) {
             const QString &name = c.vlastnost(i).Nazev;
@@ -82,7 +90,8 @@ private Q_SLOTS:
         }
     }
 
-    void emptyDefaults() {
+    void emptyDefaults()
+    {
         const Catalogue c = loaded();
         const QStringList expected = {u"Background"_s,
                                       u"Border"_s,
@@ -117,7 +126,8 @@ private Q_SLOTS:
             QVERIFY2(actual.contains(name), qPrintable(name));
     }
 
-    void emptyDescriptions() {
+    void emptyDescriptions()
+    {
         const Catalogue c = loaded();
         QStringList actual;
         for (int i = 1; i <= Catalogue::Count; ++i)
@@ -130,7 +140,8 @@ private Q_SLOTS:
 
     // Rows whose texts are easy to get wrong: diacritics, odd defaults, the one
     // "sdružení", the shared description of 44 and 93.
-    void selectedRecords_data() {
+    void selectedRecords_data()
+    {
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("vychozi");
@@ -170,7 +181,8 @@ private Q_SLOTS:
         QTest::newRow("102 Z-index")
             << 102 << u"Z-index"_s << u"auto"_s << u"určuje pořadí prvku na ose z"_s;
     }
-    void selectedRecords() {
+    void selectedRecords()
+    {
         QFETCH(int, index);
         QFETCH(QString, name);
         QFETCH(QString, vychozi);
@@ -181,7 +193,8 @@ private Q_SLOTS:
         QCOMPARE(c.vlastnost(index).Popis, popis);
     }
 
-    void shorthandDescriptionsSayCombined() {
+    void shorthandDescriptionsSayCombined()
+    {
         const Catalogue c = loaded();
         int combined = 0;
         for (int i = 1; i <= Catalogue::Count; ++i) {
@@ -194,7 +207,8 @@ private Q_SLOTS:
         QCOMPARE(combined, 14);
     }
 
-    void resetRestoresValuesAndKeepsFlags() {
+    void resetRestoresValuesAndKeepsFlags()
+    {
         Catalogue c = loaded();
         c.setHodnota(3, u"Yellow"_s);
         c.setHodnota(42, u"italic 12pt Arial"_s);
@@ -208,14 +222,16 @@ private Q_SLOTS:
         }
     }
 
-    void valuesAreStoredUnchanged() {
+    void valuesAreStoredUnchanged()
+    {
         Catalogue c = loaded();
         const QString odd = u"  Nějaký\tTEXT\r\n😀 \u0130 "_s;
         c.setHodnota(33, odd);
         QCOMPARE(c.vlastnost(33).Hodnota, odd);
     }
 
-    void css1ClearsExactlyTheListedFlags() {
+    void css1ClearsExactlyTheListedFlags()
+    {
         Catalogue c = loaded();
         c.selectCssLevel(1);
         const QStringList cleared = {u"Border-bottom-color"_s,
@@ -274,7 +290,8 @@ private Q_SLOTS:
         QCOMPARE(c.zapsat(indexOf(c, u"Text-shadow"_s)), qint16(1));
     }
 
-    void css1NeverTicks() {
+    void css1NeverTicks()
+    {
         Catalogue c = loaded();
         c.setZapsat(33, 0); // Color, which CSS 1 defines
         c.selectCssLevel(1);
@@ -287,12 +304,14 @@ private Q_SLOTS:
             QCOMPARE(twice.zapsat(i), c.zapsat(i));
     }
 
-    void otherLevelsIncludeAll_data() {
+    void otherLevelsIncludeAll_data()
+    {
         QTest::addColumn<int>("level");
         QTest::newRow("CSS 2") << 2;
         QTest::newRow("any index but 1") << 0;
     }
-    void otherLevelsIncludeAll() {
+    void otherLevelsIncludeAll()
+    {
         QFETCH(int, level);
         Catalogue c = loaded();
         c.selectCssLevel(1);
@@ -303,7 +322,8 @@ private Q_SLOTS:
             QCOMPARE(c.zapsat(i), qint16(1));
     }
 
-    void levelButtonsLeaveValuesAlone() {
+    void levelButtonsLeaveValuesAlone()
+    {
         Catalogue c = loaded();
         c.setHodnota(33, u"red"_s);
         c.selectCssLevel(1);

@@ -15,7 +15,8 @@ class TestClipboard : public QObject {
 private:
     // Reads the X clipboard through another program while our event loop keeps
     // answering its request.
-    static QByteArray readWithXclip() {
+    static QByteArray readWithXclip()
+    {
         QProcess xclip;
         xclip.start(u"xclip"_s, {u"-selection"_s, u"clipboard"_s, u"-o"_s});
         QDeadlineTimer deadline(5000);
@@ -25,14 +26,16 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() {
+    void initTestCase()
+    {
         if (QGuiApplication::platformName() != u"xcb"_s)
             QSKIP("needs a real X server");
         if (QStandardPaths::findExecutable(u"xclip"_s).isEmpty())
             QFAIL("xclip is not installed");
     }
 
-    void copyReachesOtherPrograms() {
+    void copyReachesOtherPrograms()
+    {
         WindowDriver d;
         QVERIFY(QTest::qWaitForWindowExposed(&d.w()));
         d.selector()->lineEdit()->setText(u"Tělo "_s);

@@ -9,7 +9,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString emptyRule() {
+QString emptyRule()
+{
     return u"\r\n  {\r\n  }"_s;
 }
 
@@ -21,7 +22,8 @@ class TestCommands : public QObject {
 private:
     // Double-clicks at `pos` in `target` and reports whether a modal window opened;
     // one that did is closed again with Esc.
-    static QString doubleClickOpens(QWidget *target, QPoint pos) {
+    static QString doubleClickOpens(QWidget *target, QPoint pos)
+    {
         QString opened;
         QTimer::singleShot(50, target, [&opened] {
             if (QWidget *const modal = QApplication::activeModalWidget()) {
@@ -35,7 +37,8 @@ private:
     }
 
 private Q_SLOTS:
-    void css1NeverTicks() {
+    void css1NeverTicks()
+    {
         WindowDriver d;
         d.scroll()->setValue(33);
         d.click(d.tick(1)); // untick Color, which CSS 1 defines
@@ -54,7 +57,8 @@ private Q_SLOTS:
         QVERIFY(d.tick(7)->isChecked());
     }
 
-    void css1KeepsTextShadowAndDropsOutline() {
+    void css1KeepsTextShadowAndDropsOutline()
+    {
         WindowDriver d;
         d.click(d.button("cmdCSS1"));
         d.scroll()->setValue(70);
@@ -68,7 +72,8 @@ private Q_SLOTS:
         QVERIFY(d.tick(1)->isChecked());
     }
 
-    void css1TwiceIsCss1Once() {
+    void css1TwiceIsCss1Once()
+    {
         WindowDriver once;
         once.click(once.button("cmdCSS1"));
         WindowDriver twice;
@@ -78,7 +83,8 @@ private Q_SLOTS:
             QCOMPARE(twice.w().catalogue().zapsat(i), once.w().catalogue().zapsat(i));
     }
 
-    void css2TicksEverything() {
+    void css2TicksEverything()
+    {
         WindowDriver d;
         d.click(d.onlyChanged());
         d.click(d.button("cmdCSS1"));
@@ -95,7 +101,8 @@ private Q_SLOTS:
         QCOMPARE(d.pane().count(u"\r\n"_s), 80);
     }
 
-    void css1ChangesTheRule() {
+    void css1ChangesTheRule()
+    {
         WindowDriver d;
         d.type(d.box(2), u"x"_s); // Background-attachment "scrollx"
         d.scroll()->setValue(29);
@@ -109,7 +116,8 @@ private Q_SLOTS:
         QCOMPARE(d.box(1)->currentText(), u"1px"_s);
     }
 
-    void resetRestoresValuesOnly() {
+    void resetRestoresValuesOnly()
+    {
         WindowDriver d;
         d.selector()->lineEdit()->setText(u"p"_s);
         d.scroll()->setValue(40);
@@ -134,7 +142,8 @@ private Q_SLOTS:
                      d.w().catalogue().vlastnost(i).Vychozi);
     }
 
-    void resetWithTheSwitchTickedLeavesNoDeclarations() {
+    void resetWithTheSwitchTickedLeavesNoDeclarations()
+    {
         WindowDriver d;
         d.selector()->lineEdit()->setText(u"H1"_s);
         for (int row = 1; row <= 10; ++row)
@@ -144,7 +153,8 @@ private Q_SLOTS:
         QCOMPARE(d.pane(), u"h1"_s + emptyRule());
     }
 
-    void copyPutsThePaneOnTheClipboard() {
+    void copyPutsThePaneOnTheClipboard()
+    {
         WindowDriver d;
         d.type(d.box(3), u"Navy"_s);
         d.selector()->lineEdit()->setText(u"Em"_s);
@@ -159,7 +169,8 @@ private Q_SLOTS:
         QCOMPARE(d.box(3)->currentText(), u"transparentNavy"_s);
     }
 
-    void switchRebuildsAtOnce() {
+    void switchRebuildsAtOnce()
+    {
         WindowDriver d;
         d.click(d.onlyChanged());
         QCOMPARE(d.pane().count(u"\r\n"_s), 80);
@@ -169,14 +180,16 @@ private Q_SLOTS:
         QCOMPARE(d.pane(), emptyRule());
     }
 
-    void doubleClickOnTheSurfaceOpensAbout() {
+    void doubleClickOnTheSurfaceOpensAbout()
+    {
         WindowDriver d;
         QCOMPARE(doubleClickOpens(&d.w(), QPoint(80, 100)), u"FrmOProgramu"_s); // left column
         QCOMPARE(doubleClickOpens(&d.w(), QPoint(3, 3)), u"FrmOProgramu"_s);    // corner
         QCOMPARE(d.pane(), emptyRule());
     }
 
-    void doubleClickOnAControlDoesNot_data() {
+    void doubleClickOnAControlDoesNot_data()
+    {
         QTest::addColumn<QString>("control");
         QTest::addColumn<QPoint>("pos"); // inside the control; (-1,-1) for its centre
         QTest::newRow("button") << u"cmdCSS2"_s << QPoint(-1, -1);
@@ -189,7 +202,8 @@ private Q_SLOTS:
         QTest::newRow("scroll bar") << u"vscVlastnost"_s << QPoint(-1, -1);
         QTest::newRow("pane") << u"rtbStyl"_s << QPoint(-1, -1);
     }
-    void doubleClickOnAControlDoesNot() {
+    void doubleClickOnAControlDoesNot()
+    {
         QFETCH(QString, control);
         QFETCH(QPoint, pos);
         WindowDriver d;

@@ -7,7 +7,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-Catalogue loaded() {
+Catalogue loaded()
+{
     Catalogue c;
     c.load();
     return c;
@@ -23,7 +24,8 @@ class TestComposer : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void atDefaults_data() {
+    void atDefaults_data()
+    {
         QTest::addColumn<int>("shorthand");
         QTest::addColumn<QString>("composed");
         QTest::newRow("1 Background") << 1 << u"scroll transparent none 0% 0% repeat"_s;
@@ -41,7 +43,8 @@ private Q_SLOTS:
         QTest::newRow("70 Outline") << 70 << u"invert none medium"_s;
         QTest::newRow("75 Padding") << 75 << u"0 0 0 0"_s;
     }
-    void atDefaults() {
+    void atDefaults()
+    {
         QFETCH(int, shorthand);
         QFETCH(QString, composed);
         Catalogue c = loaded();
@@ -57,7 +60,8 @@ private Q_SLOTS:
     }
 
     // Side order is top, right, bottom, left, and each side is told apart.
-    void sidesJoinTopRightBottomLeft_data() {
+    void sidesJoinTopRightBottomLeft_data()
+    {
         QTest::addColumn<int>("shorthand");
         QTest::addColumn<QList<int>>("sides"); // top, right, bottom, left
         QTest::newRow("Border-color") << 13 << QList<int>{25, 19, 9, 15};
@@ -66,7 +70,8 @@ private Q_SLOTS:
         QTest::newRow("Margin") << 58 << QList<int>{62, 61, 59, 60};
         QTest::newRow("Padding") << 75 << QList<int>{79, 78, 76, 77};
     }
-    void sidesJoinTopRightBottomLeft() {
+    void sidesJoinTopRightBottomLeft()
+    {
         QFETCH(int, shorthand);
         QFETCH(QList<int>, sides);
         Catalogue c = loaded();
@@ -77,7 +82,8 @@ private Q_SLOTS:
         QCOMPARE(c.vlastnost(shorthand).Hodnota, u"t1 r2 b3 l4"_s);
     }
 
-    void borderUsesTheTopSideOnly() {
+    void borderUsesTheTopSideOnly()
+    {
         Catalogue c = loaded();
         c.setHodnota(25, u"Red"_s);
         c.setHodnota(9, u"blue"_s);
@@ -86,7 +92,8 @@ private Q_SLOTS:
         QCOMPARE(c.vlastnost(7).Hodnota, u"red none medium"_s);
     }
 
-    void skippedSidesLeaveNoGap() {
+    void skippedSidesLeaveNoGap()
+    {
         Catalogue c = loaded();
         c.setHodnota(62, u"1em"_s);
         c.setZapsat(61, 0);
@@ -96,7 +103,8 @@ private Q_SLOTS:
         QCOMPARE(c.vlastnost(58).Hodnota, u"1em 2em"_s);
     }
 
-    void partsAreTrimmedAndLowerCased() {
+    void partsAreTrimmedAndLowerCased()
+    {
         Catalogue c = loaded();
         c.setHodnota(25, u"  Red  "_s);
         c.setHodnota(19, u"   "_s);
@@ -105,7 +113,8 @@ private Q_SLOTS:
         QCOMPARE(c.vlastnost(13).Hodnota, u"red \tblue"_s);
     }
 
-    void emptyOrExcludedPartsGiveEmpty() {
+    void emptyOrExcludedPartsGiveEmpty()
+    {
         Catalogue c = loaded();
         for (const int i : {2, 3, 4, 5, 6})
             c.setZapsat(i, 0);
@@ -114,7 +123,8 @@ private Q_SLOTS:
         QCOMPARE(c.zapsat(1), qint16(1));
     }
 
-    void fontExamples_data() {
+    void fontExamples_data()
+    {
         QTest::addColumn<QStringList>("values"); // style, variant, weight, size, line, family
         QTest::addColumn<QList<int>>("flags");
         QTest::addColumn<QString>("composed");
@@ -138,7 +148,8 @@ private Q_SLOTS:
             << QStringList{u"Italic"_s, u""_s, u""_s, u"   "_s, u"  "_s, u"   "_s} << all
             << u"italic medium serif"_s;
     }
-    void fontExamples() {
+    void fontExamples()
+    {
         QFETCH(QStringList, values);
         QFETCH(QList<int>, flags);
         QFETCH(QString, composed);
@@ -153,7 +164,8 @@ private Q_SLOTS:
         QCOMPARE(c.vlastnost(Font).Hodnota, composed);
     }
 
-    void composingTwiceGivesTheSame() {
+    void composingTwiceGivesTheSame()
+    {
         Catalogue c = loaded();
         c.setHodnota(79, u"1px"_s);
         SlozeniHodnot(c, 75);
@@ -163,7 +175,8 @@ private Q_SLOTS:
         QCOMPARE(first, u"1px 0 0 0"_s);
     }
 
-    void otherIndicesChangeNothing_data() {
+    void otherIndicesChangeNothing_data()
+    {
         QTest::addColumn<int>("index");
         QTest::newRow("33 Color") << 33;
         QTest::newRow("2 partial") << 2;
@@ -171,7 +184,8 @@ private Q_SLOTS:
         QTest::newRow("103") << 103;
         QTest::newRow("-1") << -1;
     }
-    void otherIndicesChangeNothing() {
+    void otherIndicesChangeNothing()
+    {
         QFETCH(int, index);
         Catalogue c = loaded();
         c.setHodnota(33, u"Some Colour"_s);
@@ -181,7 +195,8 @@ private Q_SLOTS:
             QCOMPARE(c.vlastnost(i).Hodnota, before.vlastnost(i).Hodnota);
     }
 
-    void tableCoversTheFourteenShorthands() {
+    void tableCoversTheFourteenShorthands()
+    {
         QList<int> shorthands;
         for (const Composition &comp : compositionTable())
             shorthands << comp.shorthand;

@@ -10,7 +10,8 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-QString lowerTrimmedBySpaces(const QString &text) {
+QString lowerTrimmedBySpaces(const QString &text)
+{
     QString lower = text.toLower();
     while (lower.startsWith(u' '))
         lower.remove(0, 1);
@@ -25,7 +26,8 @@ class TestHostile : public QObject {
     Q_OBJECT
 
 private:
-    static void paste(QLineEdit *edit, const QString &text) {
+    static void paste(QLineEdit *edit, const QString &text)
+    {
         QApplication::clipboard()->setText(text);
         edit->setFocus();
         QTest::keyClick(edit, Qt::Key_A, Qt::ControlModifier);
@@ -33,7 +35,8 @@ private:
     }
 
 private Q_SLOTS:
-    void pastedValues_data() {
+    void pastedValues_data()
+    {
         QTest::addColumn<QString>("text");
         QTest::newRow("tab, CR and LF inside") << u"a\tb\rc\nd\r\ne"_s;
         QTest::newRow("NUL") << QString(u"x\0y"_s);
@@ -45,7 +48,8 @@ private Q_SLOTS:
         QTest::newRow("lone surrogate") << QString(QChar(0xD800)) + u"x"_s;
         QTest::newRow("the compose item with a space") << u"složit z dílčích hodnot "_s;
     }
-    void pastedValues() {
+    void pastedValues()
+    {
         QFETCH(QString, text);
         WindowDriver d;
         d.scroll()->setValue(33); // Color in row 1
@@ -64,7 +68,8 @@ private Q_SLOTS:
     }
 
     void pastedSelectors_data() { pastedValues_data(); }
-    void pastedSelectors() {
+    void pastedSelectors()
+    {
         QFETCH(QString, text);
         WindowDriver d;
         paste(d.selector()->lineEdit(), text);
@@ -72,7 +77,8 @@ private Q_SLOTS:
         QCOMPARE(d.pane(), lowerTrimmedBySpaces(text) + u"\r\n  {\r\n  }"_s);
     }
 
-    void oneMegabytePaste() {
+    void oneMegabytePaste()
+    {
         WindowDriver d;
         QString big;
         big.reserve(1 << 20);

@@ -73,7 +73,8 @@ private Q_SLOTS:
         QCheckBox *const tick = d.tick(1);
         QStyleOptionButton option;
         option.initFrom(tick);
-        const QRect area = tick->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, tick);
+        const QRect area =
+            tick->style()->subElementRect(QStyle::SE_CheckBoxContents, &option, tick);
         Catalogue catalogue;
         catalogue.load();
         for (int i = 1; i <= Catalogue::Count; ++i) {
@@ -83,8 +84,8 @@ private Q_SLOTS:
         QCheckBox *const onlyChanged = d.onlyChanged();
         QStyleOptionButton switchOption;
         switchOption.initFrom(onlyChanged);
-        const QRect switchArea = onlyChanged->style()->subElementRect(
-            QStyle::SE_CheckBoxContents, &switchOption, onlyChanged);
+        const QRect switchArea = onlyChanged->style()->subElementRect(QStyle::SE_CheckBoxContents,
+                                                                      &switchOption, onlyChanged);
         QVERIFY(fits(onlyChanged, switchArea, onlyChanged->text(),
                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap));
         auto *const label = d.find<QLabel>(u"lblPopisek"_s);

@@ -10,7 +10,8 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The expected rule: selector line, "  {", the declarations, "  }", CR LF between.
-QString rule(const QString &selector, const QStringList &declarations = {}) {
+QString rule(const QString &selector, const QStringList &declarations = {})
+{
     QStringList lines{selector, u"  {"_s};
     for (const QString &d : declarations)
         lines << u"  "_s + d;
@@ -26,7 +27,8 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void startUp() {
+    void startUp()
+    {
         WindowDriver d;
         QCOMPARE(d.pane(), u"\r\n  {\r\n  }"_s);
         QCOMPARE(d.w().windowTitle(), u"Stylomat 1.1"_s);
@@ -62,14 +64,16 @@ private Q_SLOTS:
         QCOMPARE(QApplication::focusWidget(), d.find<QWidget>(u"rtbStyl"_s));
     }
 
-    void theRoadOfOneEdit() {
+    void theRoadOfOneEdit()
+    {
         WindowDriver d;
         QVERIFY(d.pick(d.box(3), u"yellow"_s));
         QCOMPARE(d.pane(), rule(QString(), {u"background-color: yellow;"_s}));
         QCOMPARE(d.w().catalogue().vlastnost(3).Hodnota, u"yellow"_s);
     }
 
-    void eachKeyReleaseStores() {
+    void eachKeyReleaseStores()
+    {
         WindowDriver d;
         d.scroll()->setValue(33); // Color in row 1
         QCOMPARE(d.tick(1)->text(), u"Color"_s);
@@ -88,7 +92,8 @@ private Q_SLOTS:
     }
 
     // A key release alone stores the text, whatever edited it before.
-    void keyReleaseStoresWhatTheBoxHolds() {
+    void keyReleaseStoresWhatTheBoxHolds()
+    {
         WindowDriver d;
         d.box(2)->lineEdit()->setText(u"Fixed"_s); // not stored: no key, no pick
         QCOMPARE(d.w().catalogue().vlastnost(2).Hodnota, u"scroll"_s);
@@ -98,7 +103,8 @@ private Q_SLOTS:
         QCOMPARE(d.pane(), rule(QString(), {u"background-attachment: fixed;"_s}));
     }
 
-    void typedTextIsKeptExactly_data() {
+    void typedTextIsKeptExactly_data()
+    {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("written");
         QTest::newRow("capitals, trailing space") << u"RED "_s << u"red"_s;
@@ -106,7 +112,8 @@ private Q_SLOTS:
         QTest::newRow("inner spaces") << u"1px  solid"_s << u"1px  solid"_s;
         QTest::newRow("matches an item but for case") << u"AQUA"_s << u"aqua"_s;
     }
-    void typedTextIsKeptExactly() {
+    void typedTextIsKeptExactly()
+    {
         QFETCH(QString, typed);
         QFETCH(QString, written);
         WindowDriver d;
@@ -122,7 +129,8 @@ private Q_SLOTS:
         QCOMPARE(d.box(1)->currentText(), typed);
     }
 
-    void pagingShowsTheCatalogue_data() {
+    void pagingShowsTheCatalogue_data()
+    {
         QTest::addColumn<int>("value");
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("last");
@@ -131,7 +139,8 @@ private Q_SLOTS:
             << 2 << u"Background-attachment"_s << u"Border-bottom-width"_s;
         QTest::newRow("last page") << 93 << u"Text-transform"_s << u"Z-index"_s;
     }
-    void pagingShowsTheCatalogue() {
+    void pagingShowsTheCatalogue()
+    {
         QFETCH(int, value);
         QFETCH(QString, first);
         QFETCH(QString, last);
@@ -143,7 +152,8 @@ private Q_SLOTS:
                  value == 93 ? u"určuje pořadí prvku na ose z"_s : d.tick(10)->toolTip());
     }
 
-    void scrollBarSteps() {
+    void scrollBarSteps()
+    {
         WindowDriver d;
         QScrollBar *const bar = d.scroll();
         bar->setFocus();
@@ -172,7 +182,8 @@ private Q_SLOTS:
 
     // A value box leaves the wheel to the window (Qt passes an ignored wheel event on
     // to the parent), and the window pages the rows with it.
-    void wheelPagesInsteadOfChangingValues() {
+    void wheelPagesInsteadOfChangingValues()
+    {
         WindowDriver d;
         QComboBox *const box = d.box(2);
         const auto wheelDown = [](QWidget *over) {
@@ -191,7 +202,8 @@ private Q_SLOTS:
         QCOMPARE(d.w().catalogue().vlastnost(2).Hodnota, u"scroll"_s);
     }
 
-    void tickSurvivesPaging() {
+    void tickSurvivesPaging()
+    {
         WindowDriver d;
         d.scroll()->setValue(5);
         QCOMPARE(d.tick(3)->text(), u"Border"_s);
@@ -215,7 +227,8 @@ private Q_SLOTS:
         QCOMPARE(d.pane(), rule(QString(), {u"border: 1px solid red;"_s}));
     }
 
-    void composingShowsTheValueALittleLater() {
+    void composingShowsTheValueALittleLater()
+    {
         WindowDriver d;
         d.scroll()->setValue(58); // Margin in row 1
         d.box(5)->lineEdit()->clear();
@@ -230,7 +243,8 @@ private Q_SLOTS:
         QCOMPARE(d.box(1)->count(), 4);
     }
 
-    void typingTheComposeItemComposes() {
+    void typingTheComposeItemComposes()
+    {
         WindowDriver d;
         d.scroll()->setValue(33); // Color: no composition, so nothing changes
         d.box(1)->lineEdit()->clear();
@@ -244,7 +258,8 @@ private Q_SLOTS:
                                   u"normal normal normal medium/normal serif"_s, 1000);
     }
 
-    void pickingTheEmptyItemEmptiesTheValue() {
+    void pickingTheEmptyItemEmptiesTheValue()
+    {
         WindowDriver d;
         d.type(d.box(1), u"red"_s);
         QCOMPARE(d.pane(), rule(QString(), {u"background: red;"_s}));
@@ -253,7 +268,8 @@ private Q_SLOTS:
         QCOMPARE(d.pane(), rule(QString()));
     }
 
-    void selectorRebuilds() {
+    void selectorRebuilds()
+    {
         WindowDriver d;
         d.pick(d.box(3), u"red"_s);
         QComboBox *const selector = d.selector();
@@ -267,7 +283,8 @@ private Q_SLOTS:
         QCOMPARE(d.pane(), rule(u"blockquote"_s, {u"background-color: red;"_s}));
     }
 
-    void onlyChangedSwitch() {
+    void onlyChangedSwitch()
+    {
         WindowDriver d;
         d.click(d.onlyChanged());
         QCOMPARE(d.pane().count(u"\r\n"_s), 80);
@@ -276,7 +293,8 @@ private Q_SLOTS:
         QCOMPARE(d.pane(), rule(QString()));
     }
 
-    void paneShowsTheRuleLineByLine() {
+    void paneShowsTheRuleLineByLine()
+    {
         WindowDriver d;
         d.box(3)->lineEdit()->clear();
         d.type(d.box(3), u"Lime"_s);
@@ -287,7 +305,8 @@ private Q_SLOTS:
         QVERIFY(QFontInfo(pane->font()).fixedPitch());
     }
 
-    void tabOrder() {
+    void tabOrder()
+    {
         WindowDriver d;
         QWidget *w = d.find<QWidget>(u"rtbStyl"_s);
         QStringList order;

@@ -20,7 +20,8 @@ private:
 
     int pickInt(int low, int high) { return int(random.bounded(low, high + 1)); }
 
-    QString randomText() {
+    QString randomText()
+    {
         static const QStringList pieces = {u"a"_s,
                                            u"B"_s,
                                            u" "_s,
@@ -40,7 +41,8 @@ private:
         return text;
     }
 
-    void typeKey(QWidget *edit) {
+    void typeKey(QWidget *edit)
+    {
         static const std::array<Qt::Key, 9> keys = {
             Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left, Qt::Key_Right, Qt::Key_Home,
             Qt::Key_End,       Qt::Key_Shift,  Qt::Key_Up,   Qt::Key_Down};
@@ -55,7 +57,8 @@ private:
         }
     }
 
-    void randomEvent(WindowDriver &d) {
+    void randomEvent(WindowDriver &d)
+    {
         const int row = pickInt(1, 10);
         switch (random.bounded(14)) {
         case 0:
@@ -114,12 +117,14 @@ private:
     }
 
     // Let a pending deferred refresh run, as it would a moment later.
-    static void settle(WindowDriver &d) {
+    static void settle(WindowDriver &d)
+    {
         for (int wait = 0; d.timer()->isActive() && wait < 200; ++wait)
             QTest::qWait(1);
     }
 
-    static QString mismatch(WindowDriver &d) {
+    static QString mismatch(WindowDriver &d)
+    {
         const Catalogue &c = d.w().catalogue();
         const int first = d.scroll()->value();
         for (int row = 1; row <= 10; ++row) {
@@ -148,7 +153,8 @@ private:
     }
 
 private Q_SLOTS:
-    void initTestCase() {
+    void initTestCase()
+    {
         // Popups on the offscreen platform complain about raising and grabbing; the
         // complaints would drown the one line that matters.
         static const QtMessageHandler previous = qInstallMessageHandler(nullptr);
@@ -160,7 +166,8 @@ private Q_SLOTS:
             });
     }
 
-    void randomUse() {
+    void randomUse()
+    {
         const QByteArray seedText = qgetenv("STYLOMAT_MONKEY_SEED");
         const quint32 seed =
             seedText.isEmpty() ? QRandomGenerator::global()->generate() : seedText.toUInt();

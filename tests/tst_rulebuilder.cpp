@@ -17,22 +17,26 @@ public:
     mutable QStringList reads;
     int replacements = 0;
 
-    QString selectorText() const override {
+    QString selectorText() const override
+    {
         reads << u"selector"_s;
         return selector;
     }
-    int onlyChangedValue() const override {
+    int onlyChangedValue() const override
+    {
         reads << u"switch"_s;
         return onlyChanged;
     }
     QString paneText() const override { return pane; }
-    void replacePaneText(const QString &text) override {
+    void replacePaneText(const QString &text) override
+    {
         pane = text;
         ++replacements;
     }
 };
 
-Catalogue loaded() {
+Catalogue loaded()
+{
     Catalogue c;
     c.load();
     return c;
@@ -40,7 +44,8 @@ Catalogue loaded() {
 
 const QString crlf = u"\r\n"_s;
 
-QString lines(const QStringList &l) {
+QString lines(const QStringList &l)
+{
     return l.join(crlf);
 }
 
@@ -50,7 +55,8 @@ class TestRuleBuilder : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void startUpRuleHasNoDeclarations() {
+    void startUpRuleHasNoDeclarations()
+    {
         const Catalogue c = loaded();
         FakeWindow w;
         KonstrukceStylu(w, c);
@@ -58,7 +64,8 @@ private Q_SLOTS:
         QCOMPARE(w.replacements, 1);
     }
 
-    void worksThroughTheWindowInOrder() {
+    void worksThroughTheWindowInOrder()
+    {
         Catalogue c = loaded();
         c.setHodnota(3, u"Yellow"_s);
         c.setHodnota(49, u"bold"_s);
@@ -70,7 +77,8 @@ private Q_SLOTS:
     }
 
     // Every property with a non-empty default, in catalogue order.
-    void fullRuleWithTheSwitchOff() {
+    void fullRuleWithTheSwitchOff()
+    {
         const Catalogue c = loaded();
         const QString text = ruleText(u"p"_s, 0, c);
         const QStringList l = text.split(crlf);
@@ -93,18 +101,21 @@ private Q_SLOTS:
                      qPrintable(l.at(i)));
     }
 
-    void switchValuesOtherThanOneWriteDefaults_data() {
+    void switchValuesOtherThanOneWriteDefaults_data()
+    {
         QTest::addColumn<int>("value");
         QTest::newRow("unticked") << 0;
         QTest::newRow("grey") << 2;
     }
-    void switchValuesOtherThanOneWriteDefaults() {
+    void switchValuesOtherThanOneWriteDefaults()
+    {
         QFETCH(int, value);
         QCOMPARE(ruleText(QString(), value, loaded()).count(crlf), 80);
     }
 
     // One property set to a value, checked with the switch ticked and unticked.
-    void valueCases_data() {
+    void valueCases_data()
+    {
         QTest::addColumn<int>("index");
         QTest::addColumn<QString>("value");
         QTest::addColumn<QString>("ticked");   // declaration line, or empty for none
@@ -136,7 +147,8 @@ private Q_SLOTS:
         QTest::newRow("emoji kept")
             << 33 << u"😀 Red"_s << u"  color: 😀 red;"_s << u"  color: 😀 red;"_s;
     }
-    void valueCases() {
+    void valueCases()
+    {
         QFETCH(int, index);
         QFETCH(QString, value);
         QFETCH(QString, ticked);
@@ -158,7 +170,8 @@ private Q_SLOTS:
         QCOMPARE(ownLine(), unticked);
     }
 
-    void excludedPropertyIsNeverWritten() {
+    void excludedPropertyIsNeverWritten()
+    {
         Catalogue c = loaded();
         c.setHodnota(7, u"1px solid red"_s);
         c.setZapsat(7, 0);
@@ -168,7 +181,8 @@ private Q_SLOTS:
         QVERIFY(!ruleText(u"div"_s, 0, c).contains(u"border:"_s));
     }
 
-    void declarationsFollowCatalogueOrder() {
+    void declarationsFollowCatalogueOrder()
+    {
         Catalogue c = loaded();
         c.setHodnota(102, u"5"_s);
         c.setHodnota(1, u"red"_s);
@@ -178,7 +192,8 @@ private Q_SLOTS:
                         u"  z-index: 5;"_s, u"  }"_s}));
     }
 
-    void selectorCases_data() {
+    void selectorCases_data()
+    {
         QTest::addColumn<QString>("selector");
         QTest::addColumn<QString>("firstLine");
         QTest::newRow("empty") << QString() << QString();
@@ -190,19 +205,22 @@ private Q_SLOTS:
         QTest::newRow("right to left") << u"\u05D0\u05D1 P"_s << u"\u05D0\u05D1 p"_s;
         QTest::newRow("combining mark") << u"E\u0301"_s << u"e\u0301"_s;
     }
-    void selectorCases() {
+    void selectorCases()
+    {
         QFETCH(QString, selector);
         QFETCH(QString, firstLine);
         QCOMPARE(ruleText(selector, 1, loaded()), firstLine + u"\r\n  {\r\n  }"_s);
     }
 
-    void selectorIsReadBeforeTheSwitch() {
+    void selectorIsReadBeforeTheSwitch()
+    {
         FakeWindow w;
         KonstrukceStylu(w, loaded());
         QCOMPARE(w.reads, (QStringList{u"selector"_s, u"switch"_s}));
     }
 
-    void eachBuildStartsAfresh() {
+    void eachBuildStartsAfresh()
+    {
         Catalogue c = loaded();
         FakeWindow w;
         c.setHodnota(33, u"red"_s);
@@ -212,7 +230,8 @@ private Q_SLOTS:
         QCOMPARE(w.pane, u"\r\n  {\r\n  }"_s);
     }
 
-    void hugeValueIsWrittenWhole() {
+    void hugeValueIsWrittenWhole()
+    {
         Catalogue c = loaded();
         const QString big(1 << 20, u'X');
         c.setHodnota(33, big);

@@ -17,7 +17,8 @@ class FakeList : public ValueList {
 public:
     QStringList items{u"old item"_s};
     int clears = 0;
-    void clearItems() override {
+    void clearItems() override
+    {
         items.clear();
         ++clears;
     }
@@ -47,7 +48,8 @@ class TestVocabulary : public QObject {
     Q_OBJECT
 
 private Q_SLOTS:
-    void entrySizes() {
+    void entrySizes()
+    {
         int total = 0;
         for (int i = 1; i <= 102; ++i) {
             QCOMPARE(vocabulary(i).size(), itemCounts[std::size_t(i - 1)]);
@@ -56,12 +58,14 @@ private Q_SLOTS:
         QCOMPARE(total, 561);
     }
 
-    void outsideTheTableThrows() {
+    void outsideTheTableThrows()
+    {
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, (void)vocabulary(0));
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, (void)vocabulary(103));
     }
 
-    void namedLists() {
+    void namedLists()
+    {
         QCOMPARE(barvy(),
                  (QStringList{u"aqua"_s, u"black"_s, u"blue"_s, u"fuchsia"_s, u"gray"_s, u"green"_s,
                               u"lime"_s, u"maroon"_s, u"navy"_s, u"olive"_s, u"purple"_s, u"red"_s,
@@ -76,7 +80,8 @@ private Q_SLOTS:
         QCOMPARE(nabidkaSlozeni(), (QStringList{QString(), composeItem}));
     }
 
-    void noEntryRepeatsAnItem() {
+    void noEntryRepeatsAnItem()
+    {
         for (int i = 1; i <= 102; ++i) {
             const QStringList &items = vocabulary(i);
             QCOMPARE(QSet<QString>(items.begin(), items.end()).size(), items.size());
@@ -84,7 +89,8 @@ private Q_SLOTS:
     }
 
     // The compose offer closes exactly the fourteen shorthand entries, after "inherit".
-    void shorthandsEndWithTheComposeOffer() {
+    void shorthandsEndWithTheComposeOffer()
+    {
         QList<int> offering;
         int endingInInherit = 0;
         int withInherit = 0;
@@ -110,14 +116,16 @@ private Q_SLOTS:
         QCOMPARE(endingInInherit, 86);
     }
 
-    void itemsAreLowerCaseKeywords() {
+    void itemsAreLowerCaseKeywords()
+    {
         for (int i = 1; i <= 102; ++i)
             for (const QString &item : vocabulary(i))
                 if (item != composeItem)
                     QCOMPARE(item, item.toLower().trimmed());
     }
 
-    void entries_data() {
+    void entries_data()
+    {
         QTest::addColumn<int>("index");
         QTest::addColumn<QStringList>("items");
         QTest::newRow("1 Background") << 1 << QStringList{u"inherit"_s, QString(), composeItem};
@@ -151,13 +159,15 @@ private Q_SLOTS:
                                  u"200"_s,    u"300"_s,  u"400"_s,    u"500"_s,     u"600"_s,
                                  u"700"_s,    u"800"_s,  u"900"_s,    u"inherit"_s};
     }
-    void entries() {
+    void entries()
+    {
         QFETCH(int, index);
         QFETCH(QStringList, items);
         QCOMPARE(vocabulary(index), items);
     }
 
-    void colourEntries() {
+    void colourEntries()
+    {
         const QStringList withInherit = barvy() + QStringList{u"inherit"_s};
         for (const int i : {9, 15, 19, 25, 33})
             QCOMPARE(vocabulary(i), withInherit);
@@ -168,7 +178,8 @@ private Q_SLOTS:
         QCOMPARE(vocabulary(13), borderColor);
     }
 
-    void inheritAlone() {
+    void inheritAlone()
+    {
         Catalogue c;
         c.load();
         QStringList names;
@@ -181,14 +192,16 @@ private Q_SLOTS:
                               u"Padding-top"_s, u"Text-indent"_s, u"Widows"_s}));
     }
 
-    void listStyleTypeIsTheLongest() {
+    void listStyleTypeIsTheLongest()
+    {
         const QStringList &items = vocabulary(57);
         QCOMPARE(items.size(), 22);
         QCOMPARE(items.at(16), u"hiragana"_s);
         QCOMPARE(items.at(18), u"hiragana-iroha"_s);
     }
 
-    void fillFirstRow() {
+    void fillFirstRow()
+    {
         FakePage page;
         NaplnVyber(page, 0);
         QCOMPARE(page.boxes[0].items, (QStringList{u"inherit"_s, QString(), composeItem}));
@@ -196,14 +209,16 @@ private Q_SLOTS:
         QCOMPARE(page.boxes[1].items, QStringList{u"old item"_s});
     }
 
-    void fillLastRowOfTheLastPage() {
+    void fillLastRowOfTheLastPage()
+    {
         FakePage page;
         page.first = 93;
         NaplnVyber(page, 9);
         QCOMPARE(page.boxes[9].items, (QStringList{u"auto"_s, u"inherit"_s}));
     }
 
-    void fillingTwiceDoesNotAccumulate() {
+    void fillingTwiceDoesNotAccumulate()
+    {
         FakePage page;
         page.first = 31;
         NaplnVyber(page, 0);
@@ -212,14 +227,16 @@ private Q_SLOTS:
         QCOMPARE(page.boxes[0].clears, 2);
     }
 
-    void indexOutsideTheCatalogueLeavesTheBox_data() {
+    void indexOutsideTheCatalogueLeavesTheBox_data()
+    {
         QTest::addColumn<int>("first");
         QTest::addColumn<int>("position");
         QTest::newRow("index 0") << 0 << 0;
         QTest::newRow("index 103") << 94 << 9;
         QTest::newRow("negative") << -5 << 3;
     }
-    void indexOutsideTheCatalogueLeavesTheBox() {
+    void indexOutsideTheCatalogueLeavesTheBox()
+    {
         QFETCH(int, first);
         QFETCH(int, position);
         FakePage page;

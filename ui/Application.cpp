@@ -14,27 +14,34 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Until the window system is reached, Qt's own complaints are held back: a missing
-// display is reported in one line of ours instead of Qt's several and an abort.
-bool startingUp = true;
-
-void startUpMessages(QtMsgType type, const QMessageLogContext &, const QString &message) {
+// Installed only while the window system is being reached: a missing display is
+// reported in one line of ours instead of Qt's several lines and an abort.
+// Qt's warnings that lead up to such a failure are dropped: they say the same at length.
+void startUpMessages(QtMsgType type, const QMessageLogContext &, const QString &)
+{
     if (type == QtFatalMsg) {
-        std::fputs("stylomat: cannot open a window: no display could be reached (is DISPLAY "
-                   "or WAYLAND_DISPLAY set?)\n",
-                   stderr);
+        const QByteArray display = qgetenv("DISPLAY");
+        if (display.isEmpty() && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+            std::fputs("stylomat: cannot open a window: no display is set (DISPLAY and "
+                       "WAYLAND_DISPLAY are empty)\n",
+                       stderr);
+        else
+            std::fprintf(stderr,
+                         "stylomat: cannot open a window: the display %s could not be reached "
+                         "or Qt has no platform plugin for it\n",
+                         display.isEmpty() ? "(Wayland)" : display.constData());
         std::_Exit(1);
     }
-    if (!startingUp && type != QtDebugMsg)
-        std::fprintf(stderr, "%s\n", qPrintable(message));
 }
 
-void print(const QString &text) {
+void print(const QString &text)
+{
     std::fputs(text.toLocal8Bit().constData(), stdout);
 }
 
 // Returns an exit code when the command line asks for something other than the window.
-std::optional<int> answerCommandLine(int argc, char *argv[]) {
+std::optional<int> answerCommandLine(int argc, char *argv[])
+{
     if (argc <= 1)
         return std::nullopt;
     // The parser names the program from the application's arguments, so one is needed
@@ -72,7 +79,8 @@ std::optional<int> answerCommandLine(int argc, char *argv[]) {
 
 } // namespace
 
-int runStylomat(int argc, char *argv[]) {
+int runStylomat(int argc, char *argv[])
+{
     QCoreApplication::setApplicationName(u"Stylomat"_s);
     QCoreApplication::setApplicationVersion(u"1.01.0017"_s);
     if (const std::optional<int> exitCode = answerCommandLine(argc, argv))
@@ -80,7 +88,6 @@ int runStylomat(int argc, char *argv[]) {
 
     qInstallMessageHandler(startUpMessages);
     QApplication app(argc, argv);
-    startingUp = false;
     qInstallMessageHandler(nullptr);
 
     QGuiApplication::setDesktopFileName(u"org.example.stylomat"_s);

@@ -6,7 +6,8 @@
 #include <limits>
 
 EditableCombo::EditableCombo(QWidget *parent)
-    : QComboBox(parent) {
+    : QComboBox(parent)
+{
     // Giving the box its line edit makes it editable without building the list's popup
     // up front, which setEditable() does; the popup is built when first opened.
     setLineEdit(new QLineEdit(this));
@@ -17,7 +18,8 @@ EditableCombo::EditableCombo(QWidget *parent)
     lineEdit()->installEventFilter(this);
 }
 
-void EditableCombo::describe(const QString &name, const QString &description) {
+void EditableCombo::describe(const QString &name, const QString &description)
+{
     if (name == accessibleName() && description == accessibleDescription())
         return;
     setAccessibleName(name);
@@ -26,15 +28,18 @@ void EditableCombo::describe(const QString &name, const QString &description) {
     lineEdit()->setAccessibleDescription(description);
 }
 
-void EditableCombo::clearItems() {
+void EditableCombo::clearItems()
+{
     clear();
 }
 
-void EditableCombo::appendItem(const QString &item) {
+void EditableCombo::appendItem(const QString &item)
+{
     addItem(item);
 }
 
-bool EditableCombo::eventFilter(QObject *watched, QEvent *event) {
+bool EditableCombo::eventFilter(QObject *watched, QEvent *event)
+{
     if (watched != lineEdit())
         return QComboBox::eventFilter(watched, event);
     switch (event->type()) {
@@ -64,6 +69,7 @@ bool EditableCombo::eventFilter(QObject *watched, QEvent *event) {
     return false;
 }
 
-void EditableCombo::wheelEvent(QWheelEvent *event) {
+void EditableCombo::wheelEvent(QWheelEvent *event)
+{
     event->ignore();
 }

@@ -13,7 +13,8 @@ using namespace Qt::StringLiterals;
 
 FrmOProgramu::FrmOProgramu(QWidget *parent)
     : QDialog(parent)
-    , imgInfo(new QLabel(this)) {
+    , imgInfo(new QLabel(this))
+{
     setObjectName(u"FrmOProgramu"_s);
     setWindowTitle(u"Hlavolam 1.0"_s);
     setFixedSize(layout::aboutClient.pixels().size());
@@ -34,7 +35,8 @@ FrmOProgramu::FrmOProgramu(QWidget *parent)
     Form_Load();
 }
 
-QPoint FrmOProgramu::centredOrigin(QSize screen, QSize outer) {
+QPoint FrmOProgramu::centredOrigin(QSize screen, QSize outer)
+{
     const auto half = [](int whole, int part) {
         const float left = (float(whole) - float(part)) / 2.0F;
         return int(std::lround(left));
@@ -42,7 +44,8 @@ QPoint FrmOProgramu::centredOrigin(QSize screen, QSize outer) {
     return {half(screen.width(), outer.width()), half(screen.height(), outer.height())};
 }
 
-void FrmOProgramu::Form_Load() {
+void FrmOProgramu::Form_Load()
+{
     // Before the window is first shown the window manager has not told us its frame,
     // so the frame of an already shown window of the program stands in for it.
     QSize outer = frameGeometry().size();
@@ -61,14 +64,16 @@ void FrmOProgramu::Form_Load() {
     move(area.topLeft() + centredOrigin(area.size(), outer));
 }
 
-void FrmOProgramu::mouseReleaseEvent(QMouseEvent *event) {
+void FrmOProgramu::mouseReleaseEvent(QMouseEvent *event)
+{
     // The picture takes no clicks of its own, so a click on it arrives here as well
     // as one on the black margin.
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         Form_Click();
 }
 
-void FrmOProgramu::keyPressEvent(QKeyEvent *event) {
+void FrmOProgramu::keyPressEvent(QKeyEvent *event)
+{
     if (event->text().isEmpty()) {
         event->ignore(); // arrows, function keys, modifiers
         return;
@@ -76,15 +81,18 @@ void FrmOProgramu::keyPressEvent(QKeyEvent *event) {
     Form_KeyPress();
 }
 
-void FrmOProgramu::Form_Click() {
+void FrmOProgramu::Form_Click()
+{
     closeWindow();
 }
 
-void FrmOProgramu::Form_KeyPress() {
+void FrmOProgramu::Form_KeyPress()
+{
     closeWindow();
 }
 
-void FrmOProgramu::closeWindow() {
+void FrmOProgramu::closeWindow()
+{
     hide();
     done(QDialog::Accepted);
 }

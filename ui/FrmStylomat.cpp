@@ -26,14 +26,16 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-template <class Control> std::array<Control *, FrmStylomat::RowCount> makeRows(QWidget *parent) {
+template <class Control> std::array<Control *, FrmStylomat::RowCount> makeRows(QWidget *parent)
+{
     std::array<Control *, FrmStylomat::RowCount> rows{};
     for (Control *&row : rows)
         row = new Control(parent);
     return rows;
 }
 
-const QStringList &selectorNames() {
+const QStringList &selectorNames()
+{
     static const QStringList names = {
         u"a"_s,    u"abbr"_s,       u"acronym"_s, u"address"_s, u"b"_s,      u"basefont"_s,
         u"big"_s,  u"blockquote"_s, u"body"_s,    u"caption"_s, u"center"_s, u"cite"_s,
@@ -61,7 +63,8 @@ FrmStylomat::FrmStylomat(QWidget *parent)
     , rtbStyl(new RulePane(this))
     , cmdReset(new WrappingButton(u"nastav výchozí hodnoty"_s, this))
     , cmdCopy(new WrappingButton(u"vlož styl do schránky"_s, this))
-    , tmrHodnota(new QTimer(this)) {
+    , tmrHodnota(new QTimer(this))
+{
     placeControls();
     orderTabs();
     connectHandlers();
@@ -72,7 +75,8 @@ FrmStylomat::FrmStylomat(QWidget *parent)
     rtbStyl->setFocus();
 }
 
-void FrmStylomat::placeControls() {
+void FrmStylomat::placeControls()
+{
     setObjectName(u"FrmStylomat"_s);
     setWindowTitle(u"Stylomat 1.1"_s);
     setFixedSize(layout::mainClient.pixels().size());
@@ -139,7 +143,8 @@ void FrmStylomat::placeControls() {
     tmrHodnota->setInterval(5);
 }
 
-void FrmStylomat::orderTabs() {
+void FrmStylomat::orderTabs()
+{
     QList<QWidget *> order{rtbStyl, cmdReset, cmdCopy};
     order.append(QList<QWidget *>(cmbHodnota.begin(), cmbHodnota.end()));
     order.append(QList<QWidget *>(chkPopisek.begin(), chkPopisek.end()));
@@ -148,7 +153,8 @@ void FrmStylomat::orderTabs() {
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
-void FrmStylomat::connectHandlers() {
+void FrmStylomat::connectHandlers()
+{
     for (int index = 1; index <= int(cmdCSS.size()); ++index)
         connect(cmdCSS[std::size_t(index - 1)], &QPushButton::clicked, this,
                 [this, index] { cmdCSS_Click(index); });
@@ -173,43 +179,52 @@ void FrmStylomat::connectHandlers() {
     connect(cmdCopy, &QPushButton::clicked, this, &FrmStylomat::cmdCopy_Click);
 }
 
-QString FrmStylomat::selectorText() const {
+QString FrmStylomat::selectorText() const
+{
     return cmbSelektor->currentText();
 }
 
-int FrmStylomat::onlyChangedValue() const {
+int FrmStylomat::onlyChangedValue() const
+{
     return chkStyl->isChecked() ? 1 : 0;
 }
 
-QString FrmStylomat::paneText() const {
+QString FrmStylomat::paneText() const
+{
     return rtbStyl->text();
 }
 
-void FrmStylomat::replacePaneText(const QString &text) {
+void FrmStylomat::replacePaneText(const QString &text)
+{
     rtbStyl->setText(text);
 }
 
-int FrmStylomat::firstVisible() const {
+int FrmStylomat::firstVisible() const
+{
     return vscVlastnost->value();
 }
 
-ValueList &FrmStylomat::valueList(int row) {
+ValueList &FrmStylomat::valueList(int row)
+{
     if (row < 1 || row > RowCount)
         throw std::out_of_range("row " + std::to_string(row) + " is outside 1..10");
     return *cmbHodnota[std::size_t(row - 1)];
 }
 
-int FrmStylomat::propertyAt(int row) const {
+int FrmStylomat::propertyAt(int row) const
+{
     return vscVlastnost->value() + row - 1;
 }
 
-void FrmStylomat::KonstrukceStylu() {
+void FrmStylomat::KonstrukceStylu()
+{
     ::KonstrukceStylu(*this, model);
 }
 
 // ---- Rows and paging
 
-void FrmStylomat::vscVlastnost_Change() {
+void FrmStylomat::vscVlastnost_Change()
+{
     for (int row = 1; row <= RowCount; ++row) {
         const int p = propertyAt(row);
         const Vlastnost &v = model.vlastnost(p);
@@ -224,12 +239,14 @@ void FrmStylomat::vscVlastnost_Change() {
     }
 }
 
-void FrmStylomat::chkPopisek_Click(int index) {
+void FrmStylomat::chkPopisek_Click(int index)
+{
     model.setZapsat(propertyAt(index), chkPopisek[std::size_t(index - 1)]->isChecked() ? 1 : 0);
     KonstrukceStylu();
 }
 
-void FrmStylomat::takeRowValue(int index) {
+void FrmStylomat::takeRowValue(int index)
+{
     const QString text = cmbHodnota[std::size_t(index - 1)]->currentText();
     const int p = propertyAt(index);
     if (text == QStringView(ComposeItem)) {
@@ -243,52 +260,62 @@ void FrmStylomat::takeRowValue(int index) {
     KonstrukceStylu();
 }
 
-void FrmStylomat::cmbHodnota_Click(int index) {
+void FrmStylomat::cmbHodnota_Click(int index)
+{
     takeRowValue(index);
 }
 
-void FrmStylomat::cmbHodnota_KeyUp(int index) {
+void FrmStylomat::cmbHodnota_KeyUp(int index)
+{
     takeRowValue(index);
 }
 
 // Text that arrives without a key release (pasted or dropped with the mouse) is
 // stored at once too, so the rule never disagrees with what the box shows.
-void FrmStylomat::cmbHodnota_Edited(int index) {
+void FrmStylomat::cmbHodnota_Edited(int index)
+{
     takeRowValue(index);
 }
 
-void FrmStylomat::tmrHodnota_Timer() {
+void FrmStylomat::tmrHodnota_Timer()
+{
     vscVlastnost_Change();
     tmrHodnota->stop();
 }
 
-void FrmStylomat::cmbSelektor_Click() {
+void FrmStylomat::cmbSelektor_Click()
+{
     KonstrukceStylu();
 }
 
-void FrmStylomat::cmbSelektor_Change() {
+void FrmStylomat::cmbSelektor_Change()
+{
     KonstrukceStylu();
 }
 
-void FrmStylomat::cmbSelektor_Validate() {
+void FrmStylomat::cmbSelektor_Validate()
+{
     KonstrukceStylu();
 }
 
 // ---- Commands
 
-void FrmStylomat::cmdCSS_Click(int index) {
+void FrmStylomat::cmdCSS_Click(int index)
+{
     model.selectCssLevel(index);
     vscVlastnost_Change();
     KonstrukceStylu();
 }
 
-void FrmStylomat::cmdReset_Click() {
+void FrmStylomat::cmdReset_Click()
+{
     model.resetValues();
     vscVlastnost_Change();
     KonstrukceStylu();
 }
 
-void FrmStylomat::cmdCopy_Click() {
+void FrmStylomat::cmdCopy_Click()
+{
     const QString text = rtbStyl->text();
     QClipboard *const clipboard = QGuiApplication::clipboard();
     clipboard->setText(text);
@@ -296,30 +323,36 @@ void FrmStylomat::cmdCopy_Click() {
         std::fputs("stylomat: the rule could not be put on the clipboard\n", stderr);
 }
 
-void FrmStylomat::chkStyl_Click() {
+void FrmStylomat::chkStyl_Click()
+{
     KonstrukceStylu();
 }
 
-void FrmStylomat::Form_Load() {
+void FrmStylomat::Form_Load()
+{
     model.load();
 }
 
-void FrmStylomat::Form_Initialize() {
+void FrmStylomat::Form_Initialize()
+{
     vscVlastnost_Change();
 }
 
-void FrmStylomat::Form_DblClick() {
+void FrmStylomat::Form_DblClick()
+{
     FrmOProgramu about;
     about.exec();
 }
 
-void FrmStylomat::mouseDoubleClickEvent(QMouseEvent *event) {
+void FrmStylomat::mouseDoubleClickEvent(QMouseEvent *event)
+{
     // Controls pass on the double-clicks they do not use; only the bare surface counts.
     if (event->button() == Qt::LeftButton && childAt(event->position().toPoint()) == nullptr)
         Form_DblClick();
 }
 
-void FrmStylomat::wheelEvent(QWheelEvent *event) {
+void FrmStylomat::wheelEvent(QWheelEvent *event)
+{
     // The wheel pages the rows wherever it is turned over the window's own controls.
     const int steps = event->angleDelta().y() / QWheelEvent::DefaultDeltasPerStep;
     if (steps == 0)

@@ -11,7 +11,8 @@ struct Twips {
     int top;
     int width;
     int height;
-    [[nodiscard]] constexpr QRect pixels() const {
+    [[nodiscard]] constexpr QRect pixels() const
+    {
         return {left / 15, top / 15, width / 15, height / 15};
     }
 };
@@ -28,10 +29,12 @@ inline constexpr Twips cmdReset{6000, 3840, 1455, 495};
 inline constexpr Twips cmdCopy{6000, 4440, 1455, 495};
 
 // Rows 1 to 10, one 360-twip step apart.
-[[nodiscard]] constexpr Twips chkPopisek(int row) {
+[[nodiscard]] constexpr Twips chkPopisek(int row)
+{
     return {2400, 120 + 360 * (row - 1), 2295, 375};
 }
-[[nodiscard]] constexpr Twips cmbHodnota(int row) {
+[[nodiscard]] constexpr Twips cmbHodnota(int row)
+{
     return {4680, 120 + 360 * (row - 1), 2415, 345};
 }
 

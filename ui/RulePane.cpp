@@ -5,7 +5,8 @@
 using namespace Qt::StringLiterals;
 
 RulePane::RulePane(QWidget *parent)
-    : QPlainTextEdit(parent) {
+    : QPlainTextEdit(parent)
+{
     setReadOnly(true);
     setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     setFocusPolicy(Qt::StrongFocus);
@@ -16,7 +17,8 @@ RulePane::RulePane(QWidget *parent)
     document()->setDocumentMargin(2);
 }
 
-void RulePane::setText(const QString &text) {
+void RulePane::setText(const QString &text)
+{
     if (text == exactText && !exactText.isNull())
         return;
     exactText = text;

@@ -3,7 +3,8 @@
 #include "WindowFonts.h"
 
 WindowSurface::WindowSurface(QWidget *parent)
-    : QWidget(parent) {
+    : QWidget(parent)
+{
     setFont(windowFont());
     QPalette colours = palette();
     colours.setColor(QPalette::Window, Qt::black);

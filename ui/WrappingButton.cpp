@@ -4,11 +4,13 @@
 #include <QStylePainter>
 
 WrappingButton::WrappingButton(const QString &caption, QWidget *parent)
-    : QPushButton(caption, parent) {
+    : QPushButton(caption, parent)
+{
     setAutoDefault(false);
 }
 
-void WrappingButton::paintEvent(QPaintEvent *) {
+void WrappingButton::paintEvent(QPaintEvent *)
+{
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);

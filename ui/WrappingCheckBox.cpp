@@ -4,9 +4,12 @@
 #include <QStylePainter>
 
 WrappingCheckBox::WrappingCheckBox(QWidget *parent)
-    : QCheckBox(parent) {}
+    : QCheckBox(parent)
+{
+}
 
-void WrappingCheckBox::paintEvent(QPaintEvent *) {
+void WrappingCheckBox::paintEvent(QPaintEvent *)
+{
     QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
@@ -18,6 +21,7 @@ void WrappingCheckBox::paintEvent(QPaintEvent *) {
                          isEnabled(), caption, QPalette::WindowText);
 }
 
-bool WrappingCheckBox::hitButton(const QPoint &pos) const {
+bool WrappingCheckBox::hitButton(const QPoint &pos) const
+{
     return rect().contains(pos);
 }
