@@ -12,6 +12,7 @@ packages=(
     desktop-file-utils appstream       # validators for the desktop entry and metainfo
     dpkg-dev                           # dpkg-shlibdeps, for the Debian package
     strace                             # checks that the program touches no files or network
+    clang libclang-rt-14-dev           # the model's fuzzer (libFuzzer) and sanitizer runtimes
 )
 
 missing=()
