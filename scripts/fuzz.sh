@@ -17,21 +17,8 @@ if ! [[ "$seconds" =~ ^[1-9][0-9]*$ ]]; then
     exit 2
 fi
 
-packages=(clang libclang-rt-14-dev) # clang++ and its libFuzzer/sanitizer runtimes
-missing=()
-for package in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$package")
-    fi
-done
-if ((${#missing[@]})); then
-    echo "Installing missing packages: ${missing[*]}"
-    as_root=()
-    if [ "$(id -u)" -ne 0 ]; then as_root=(sudo); fi
-    export DEBIAN_FRONTEND=noninteractive
-    "${as_root[@]}" apt-get update -qq
-    "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+source "$root/scripts/packages.sh"
+install_missing clang libclang-rt-14-dev # clang++ and its libFuzzer/sanitizer runtimes
 
 build="$root/build-fuzz"
 # The compiler is fixed when the directory is first configured; later runs keep it.

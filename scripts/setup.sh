@@ -15,20 +15,8 @@ packages=(
     clang libclang-rt-14-dev           # the model's fuzzer (libFuzzer) and sanitizer runtimes
 )
 
-missing=()
-for package in "${packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
-        missing+=("$package")
-    fi
-done
-if ((${#missing[@]})); then
-    echo "Installing missing packages: ${missing[*]}"
-    as_root=()
-    if [ "$(id -u)" -ne 0 ]; then as_root=(sudo); fi
-    export DEBIAN_FRONTEND=noninteractive
-    "${as_root[@]}" apt-get update -qq
-    "${as_root[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
-fi
+source "$root/scripts/packages.sh"
+install_missing "${packages[@]}"
 
 build="$root/build"
 if [ ! -f "$build/CMakeCache.txt" ]; then
