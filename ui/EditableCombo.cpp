@@ -1,5 +1,6 @@
 #include "EditableCombo.h"
 
+#include <QAbstractItemView>
 #include <QKeyEvent>
 #include <QLineEdit>
 
@@ -16,6 +17,13 @@ EditableCombo::EditableCombo(QWidget *parent)
     setMaxVisibleItems(12);
     lineEdit()->setMaxLength(std::numeric_limits<int>::max());
     lineEdit()->installEventFilter(this);
+}
+
+void EditableCombo::showPopup()
+{
+    // What setEditable() would have set up front: a long list scrolls with a bar.
+    view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    QComboBox::showPopup();
 }
 
 void EditableCombo::describe(const QString &name, const QString &description)

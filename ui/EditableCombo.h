@@ -17,6 +17,8 @@ public:
     // What a screen reader announces for the box and its text field.
     void describe(const QString &name, const QString &description);
 
+    void showPopup() override;
+
     void clearItems() override;
     void appendItem(const QString &item) override;
 
