@@ -11,7 +11,7 @@
 #include <cstdlib>
 
 #if defined(START_STYLOMAT)
-#include "FrmStylomat.h"
+#include "MainWindow.h"
 #endif
 
 namespace {
@@ -41,7 +41,7 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
 #if defined(START_STYLOMAT)
-    FrmStylomat window;
+    MainWindow window;
 #elif defined(START_LABEL)
     QWidget window;
     window.resize(505, 337);

@@ -1,42 +1,33 @@
 #pragma once
 
-#include "Vlastnost.h"
-
-#include <QtGlobal>
+#include "Property.h"
 
 #include <array>
 
-// The one model of the program: the 102 property records (Vlastnosti) and their
-// include flags (Zapsat), both indexed 1 to 102. An index outside that range is a
-// programming error and throws std::out_of_range at the access.
+// What the user has made of the 102 properties: each one's current value and whether
+// it is included in the rule. Indices run 1 to 102; any other index is a programming
+// error and throws std::out_of_range.
 class Catalogue {
 public:
-    static constexpr int Count = 102;
-    static constexpr int CssLevel1 = 1; // cmdCSS index of "CSS 1"
+    // Every property included, every value its default.
+    Catalogue();
 
-    // Created empty (all texts empty, all flags 0) until load() fills it.
-    Catalogue() = default;
+    [[nodiscard]] const QString &value(int index) const { return m_values[slot(index)]; }
+    void setValue(int index, const QString &value) { m_values[slot(index)] = value; }
+    [[nodiscard]] bool isIncluded(int index) const { return m_included[slot(index)]; }
+    void setIncluded(int index, bool included) { m_included[slot(index)] = included; }
 
-    // Form_Load: every flag 1, the fixed texts, then every value reset to its default.
-    void load();
-    // Hodnota := Vychozi for every property; the flags are left alone.
+    // Values back to their defaults; what is included stays.
     void resetValues();
-    // cmdCSS: index 1 clears the flags of the properties CSS 1 does not define (it never
-    // sets one); any other index includes all 102.
-    void selectCssLevel(int index);
+    // CSS 1 leaves out the properties CSS 2 introduced and includes none; CSS 2
+    // includes all.
+    void selectCssLevel(CssLevel level);
 
-    [[nodiscard]] const Vlastnost &vlastnost(int index) const;
-    [[nodiscard]] qint16 zapsat(int index) const;
-    // Only Hodnota may change after load, so that is the only field with a setter.
-    void setHodnota(int index, const QString &hodnota);
-    void setZapsat(int index, qint16 flag);
-
-    // The 48 catalogue indices "CSS 1" unticks, ascending.
-    [[nodiscard]] static const std::array<qint16, 48> &notInCss1();
+    friend bool operator==(const Catalogue &, const Catalogue &) = default;
 
 private:
     [[nodiscard]] static std::size_t slot(int index);
 
-    std::array<Vlastnost, Count> Vlastnosti;
-    std::array<qint16, Count> Zapsat{};
+    std::array<QString, PropertyCount> m_values;
+    std::array<bool, PropertyCount> m_included;
 };

@@ -1,52 +1,41 @@
 #include "RuleBuilder.h"
 
 #include "Catalogue.h"
-#include "RuleWindow.h"
 #include "TextNormal.h"
 
 namespace {
 
-// The value as the rule writes it, or an empty text when the property is left out
-// (a written value is never empty).
-QString writtenValue(const Catalogue &catalogue, int index, int onlyChanged)
+// The value as the rule writes it; empty when the property is left out.
+QString writtenValue(const Catalogue &catalogue, int index, bool onlyChanged)
 {
-    if (catalogue.zapsat(index) != 1)
+    if (!catalogue.isIncluded(index))
         return {};
-    const Vlastnost &v = catalogue.vlastnost(index);
-    QString value = lowerTrimmed(v.Hodnota);
-    if (onlyChanged == 1 && value == lowerTrimmed(v.Vychozi))
+    QString value = lowerTrimmed(catalogue.value(index));
+    if (onlyChanged && value == lowerTrimmed(Property::at(index).defaultValue))
         return {};
     return value;
 }
 
 } // namespace
 
-QString ruleText(const QString &selector, int onlyChanged, const Catalogue &catalogue)
+QString ruleText(const QString &selector, bool onlyChanged, const Catalogue &catalogue)
 {
-    static constexpr QStringView crlf = u"\r\n";
+    static constexpr QStringView lineBreak = u"\r\n";
     QString text = lowerTrimmed(selector);
-    text.reserve(text.size() + 64 * 40);
-    text += crlf;
+    text += lineBreak;
     text += u"  {";
-    for (int i = 1; i <= Catalogue::Count; ++i) {
+    for (int i = 1; i <= PropertyCount; ++i) {
         const QString value = writtenValue(catalogue, i, onlyChanged);
         if (value.isEmpty())
             continue;
-        text += crlf;
+        text += lineBreak;
         text += u"  ";
-        text += catalogue.vlastnost(i).Nazev.toLower();
+        text += Property::at(i).name.toLower();
         text += u": ";
         text += value;
         text += u';';
     }
-    text += crlf;
+    text += lineBreak;
     text += u"  }";
     return text;
-}
-
-void KonstrukceStylu(RuleWindow &window, const Catalogue &catalogue)
-{
-    const QString selector = window.selectorText();
-    const int onlyChanged = window.onlyChangedValue();
-    window.replacePaneText(ruleText(selector, onlyChanged, catalogue));
 }

@@ -2,13 +2,11 @@
 
 class Catalogue;
 class QString;
-class RuleWindow;
 
-// The rule text: the selector line, "  {", one "  name: value;" line per written
-// property in catalogue order, "  }", joined by CR LF with none after the last line.
-// onlyChanged is the switch's value; only 1 leaves out values equal to the default.
-[[nodiscard]] QString ruleText(const QString &selector, int onlyChanged,
+// The rule: the selector line, "  {", one "  name: value;" line per written property in
+// catalogue order, "  }", joined by CR LF with none after the last line. The selector,
+// names and values are lower-cased and trimmed of spaces. A property is written when it
+// is included and its value is not blank; with onlyChanged, also only when its value
+// differs from its default after the same normalising.
+[[nodiscard]] QString ruleText(const QString &selector, bool onlyChanged,
                                const Catalogue &catalogue);
-
-// Rebuilds the whole rule from the window's selector and switch into its pane.
-void KonstrukceStylu(RuleWindow &window, const Catalogue &catalogue);

@@ -1,104 +1,88 @@
 #pragma once
 
-// Finds the main window's controls by name and drives them the way a user does.
-#include "FrmStylomat.h"
+// The main window, shown and active, driven the way the window system delivers input:
+// keys go to whatever has the focus, clicks land on what is visible at their place.
+#define QTEST_QPA_MOUSE_HANDLING
+#include "MainWindow.h"
+#include "RulePane.h"
 
 #include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLineEdit>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
-#include <QTimer>
 
-#include <memory>
+using namespace Qt::StringLiterals;
 
-class WindowDriver {
-public:
+struct WindowDriver {
+    MainWindow window;
+
     WindowDriver()
-        : window(std::make_unique<FrmStylomat>())
     {
-        window->show();
+        window.show();
+        window.activateWindow(); // an X server without a window manager gives no focus itself
+        if (!QTest::qWaitForWindowActive(&window))
+            qFatal("the main window did not become active");
     }
-
-    FrmStylomat &w() { return *window; }
-
-    QComboBox *box(int row) const
+    template <class T = QWidget> T *get(const QString &name) const
     {
-        return find<QComboBox>(QStringLiteral("cmbHodnota%1").arg(row));
-    }
-    QCheckBox *tick(int row) const
-    {
-        return find<QCheckBox>(QStringLiteral("chkPopisek%1").arg(row));
-    }
-    QComboBox *selector() const { return find<QComboBox>(QStringLiteral("cmbSelektor")); }
-    QCheckBox *onlyChanged() const { return find<QCheckBox>(QStringLiteral("chkStyl")); }
-    QScrollBar *scroll() const { return find<QScrollBar>(QStringLiteral("vscVlastnost")); }
-    QPushButton *button(const char *name) const
-    {
-        return find<QPushButton>(QString::fromLatin1(name));
-    }
-    QTimer *timer() const { return find<QTimer>(QStringLiteral("tmrHodnota")); }
-    QString pane() const { return window->paneText(); }
-
-    // Types into a value box key by key, each key pressed and released.
-    void type(QComboBox *combo, const QString &text) { typeInto(combo->lineEdit(), text); }
-
-    // Like QTest::keyClicks, but for any character: letters beyond ASCII and beyond
-    // 16 bits arrive as one key each, carrying their text.
-    static void typeInto(QWidget *widget, const QString &text)
-    {
-        for (qsizetype i = 0; i < text.size(); ++i) {
-            const QChar c = text.at(i);
-            if (c.unicode() >= 0x20 && c.unicode() < 0x7f) {
-                QTest::keyClick(widget, char(c.unicode()));
-                continue;
-            }
-            const bool pair = c.isHighSurrogate() && i + 1 < text.size();
-            const QString one = text.mid(i, pair ? 2 : 1);
-            i += pair ? 1 : 0;
-            const auto key = Qt::Key(c.toUpper().unicode());
-            QTest::sendKeyEvent(QTest::Press, widget, key, one, Qt::NoModifier);
-            QTest::sendKeyEvent(QTest::Release, widget, key, one, Qt::NoModifier);
-        }
-    }
-
-    // Opens the box's list and clicks the item with this text.
-    bool pick(QComboBox *combo, const QString &item)
-    {
-        const int index = combo->findText(item, Qt::MatchExactly | Qt::MatchCaseSensitive);
-        if (index < 0)
-            return false;
-        combo->showPopup();
-        QAbstractItemView *const view = combo->view();
-        const QModelIndex modelIndex = view->model()->index(index, 0);
-        view->scrollTo(modelIndex);
-        const QRect place = view->visualRect(modelIndex);
-        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, place.center());
-        return !view->isVisible() && combo->currentText() == item;
-    }
-
-    // Clicks the check box at its centre.
-    void click(QCheckBox *box) { QTest::mouseClick(box, Qt::LeftButton, {}, box->rect().center()); }
-    void click(QPushButton *b) { QTest::mouseClick(b, Qt::LeftButton, {}, b->rect().center()); }
-
-    QStringList rowNames() const
-    {
-        QStringList names;
-        for (int row = 1; row <= FrmStylomat::RowCount; ++row)
-            names << tick(row)->text();
-        return names;
-    }
-
-    template <class T> T *find(const QString &name) const
-    {
-        T *const found = window->findChild<T *>(name);
+        T *const found = window.findChild<T *>(name);
         if (found == nullptr)
             qFatal("no control named %s", qPrintable(name));
         return found;
     }
+    QComboBox *box(int row) const { return get<QComboBox>(u"valueBox%1"_s.arg(row)); }
+    QCheckBox *check(int row) const { return get<QCheckBox>(u"rowCheck%1"_s.arg(row)); }
+    QScrollBar *bar() const { return get<QScrollBar>(u"rowScrollBar"_s); }
+    QString rule() const { return get<RulePane>(u"rulePane"_s)->text(); }
 
-private:
-    std::unique_ptr<FrmStylomat> window;
+    static void click(QWidget *widget, QPoint at = {})
+    {
+        QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+    }
+    void click(const QString &name) const { click(get(name)); }
+    static void key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}, const QString &text = {})
+    {
+        QTest::sendKeyEvent(QTest::Click, QGuiApplication::focusWindow(), key, text, modifiers);
+    }
+    // Any characters, one key each, to whatever has the focus.
+    static void type(const QString &text)
+    {
+        for (qsizetype i = 0; i < text.size(); ++i) {
+            const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+            key(Qt::Key(text.at(i).toUpper().unicode()), {}, text.mid(i, length));
+            i += length - 1;
+        }
+    }
+    // Clicks into the box and types over all it held.
+    static void edit(QComboBox *box, const QString &text)
+    {
+        click(box, QPoint(10, box->height() / 2));
+        key(Qt::Key_A, Qt::ControlModifier);
+        type(text);
+    }
+    // Opens the list with a click on its arrow and clicks the item.
+    static bool pick(QComboBox *box, const QString &item)
+    {
+        click(box, QPoint(box->width() - 6, box->height() / 2));
+        QAbstractItemView *const view = box->view();
+        const int row = box->findText(item, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (!view->isVisible() || row < 0)
+            return false;
+        const QModelIndex index = view->model()->index(row, 0);
+        view->scrollTo(index);
+        click(view->viewport(), view->visualRect(index).center());
+        return !view->isVisible() && box->currentText() == item;
+    }
+    // Pages with the keyboard so that the top row shows property `first`.
+    void pageTo(int first) const
+    {
+        click(bar(), QPoint(bar()->width() / 2, bar()->height() - 3)); // the lower arrow
+        key(Qt::Key_Home);
+        for (int step = 1; step + 10 <= first; step += 10)
+            key(Qt::Key_PageDown);
+        for (int step = (first - 1) % 10; step > 0; --step)
+            key(Qt::Key_Down);
+    }
 };

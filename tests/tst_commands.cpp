@@ -1,17 +1,39 @@
+// The window's commands: the CSS levels, reset, the only-changed switch, and the About
+// window a double-click on the bare surface opens.
+#include "AboutDialog.h"
 #include "WindowDriver.h"
 
 #include <QApplication>
-#include <QClipboard>
 #include <QLabel>
-#include <QPlainTextEdit>
+#include <QScreen>
+#include <QTimer>
 
-using namespace Qt::StringLiterals;
+#include <cmath>
+#include <functional>
 
 namespace {
 
-QString emptyRule()
+int declarations(const QString &rule)
 {
-    return u"\r\n  {\r\n  }"_s;
+    return int(rule.count(u"\r\n"_s)) - 2;
+}
+
+// Runs `whileOpen` once a modal window is up and reports whether it closed after that.
+template <class Action> bool closesOn(Action whileOpen, const std::function<void()> &open)
+{
+    bool closed = false;
+    QTimer::singleShot(50, [&] {
+        QWidget *const modal = QApplication::activeModalWidget();
+        if (modal == nullptr)
+            return;
+        whileOpen(static_cast<AboutDialog *>(modal));
+        QTest::qWait(20);
+        closed = !modal->isVisible();
+        if (!closed)
+            static_cast<QDialog *>(modal)->done(0);
+    });
+    open();
+    return closed;
 }
 
 } // namespace
@@ -19,201 +41,157 @@ QString emptyRule()
 class TestCommands : public QObject {
     Q_OBJECT
 
-private:
-    // Double-clicks at `pos` in `target` and reports whether a modal window opened;
-    // one that did is closed again with Esc.
-    static QString doubleClickOpens(QWidget *target, QPoint pos)
-    {
-        QString opened;
-        QTimer::singleShot(50, target, [&opened] {
-            if (QWidget *const modal = QApplication::activeModalWidget()) {
-                opened = modal->objectName();
-                QTest::keyClick(modal, Qt::Key_Escape);
-            }
-        });
-        QTest::mouseDClick(target, Qt::LeftButton, {}, pos);
-        QTest::qWait(100);
-        return opened;
-    }
-
 private Q_SLOTS:
-    void css1NeverTicks()
+    void cssLevels()
     {
         WindowDriver d;
-        d.scroll()->setValue(33);
-        d.click(d.tick(1)); // untick Color, which CSS 1 defines
-        QVERIFY(!d.tick(1)->isChecked());
-        d.click(d.button("cmdCSS1"));
-        QCOMPARE(d.scroll()->value(), 33);
-        QVERIFY(!d.tick(1)->isChecked());
-        QCOMPARE(d.w().catalogue().zapsat(33), qint16(0));
-        QCOMPARE(d.tick(2)->text(), u"Content"_s);
-        QVERIFY(!d.tick(2)->isChecked());
-        QCOMPARE(d.tick(5)->text(), u"Cursor"_s);
-        QVERIFY(!d.tick(5)->isChecked());
-        QCOMPARE(d.tick(6)->text(), u"Direction"_s);
-        QVERIFY(!d.tick(6)->isChecked());
-        QCOMPARE(d.tick(7)->text(), u"Display"_s);
-        QVERIFY(d.tick(7)->isChecked());
-    }
-
-    void css1KeepsTextShadowAndDropsOutline()
-    {
-        WindowDriver d;
-        d.click(d.button("cmdCSS1"));
-        d.scroll()->setValue(70);
-        const QStringList names = d.rowNames();
-        QCOMPARE(names.mid(0, 4), (QStringList{u"Outline"_s, u"Outline-color"_s, u"Outline-style"_s,
-                                               u"Outline-width"_s}));
-        for (int row = 1; row <= 4; ++row)
-            QVERIFY(!d.tick(row)->isChecked());
-        d.scroll()->setValue(92);
-        QCOMPARE(d.tick(1)->text(), u"Text-shadow"_s);
-        QVERIFY(d.tick(1)->isChecked());
-    }
-
-    void css1TwiceIsCss1Once()
-    {
-        WindowDriver once;
-        once.click(once.button("cmdCSS1"));
-        WindowDriver twice;
-        twice.click(twice.button("cmdCSS1"));
-        twice.click(twice.button("cmdCSS1"));
-        for (int i = 1; i <= 102; ++i)
-            QCOMPARE(twice.w().catalogue().zapsat(i), once.w().catalogue().zapsat(i));
-    }
-
-    void css2TicksEverything()
-    {
-        WindowDriver d;
-        d.click(d.onlyChanged());
-        d.click(d.button("cmdCSS1"));
-        QCOMPARE(d.pane().count(u"\r\n"_s), 80 - 41); // 41 of the 78 defaults are CSS 2 only
-        d.scroll()->setValue(12);
-        d.click(d.tick(1));  // Border-collapse back on
-        d.click(d.tick(10)); // Border-left-width off
-        d.click(d.button("cmdCSS2"));
-        QCOMPARE(d.scroll()->value(), 12);
+        d.click(u"onlyChangedCheck"_s);
+        QCOMPARE(declarations(d.rule()), 78);
+        d.pageTo(33);
+        d.click(d.check(1)); // Color off: CSS 1 must not tick it again
+        d.click(u"css1Button"_s);
+        QCOMPARE(d.bar()->value(), 33);
+        QCOMPARE(declarations(d.rule()), 37); // 41 CSS 2 defaults gone
+        const QString once = d.rule();
+        d.click(u"css1Button"_s);
+        QCOMPARE(d.rule(), once);
+        for (const auto &[row, ticked] : {std::pair{1, false}, {2, false}, {5, false}, {7, true}})
+            QCOMPARE(d.check(row)->isChecked(), ticked); // Color, Content, Cursor, Display
+        d.pageTo(70);
+        QVERIFY(!d.check(1)->isChecked()); // Outline
+        d.pageTo(92);
+        QVERIFY(d.check(1)->isChecked()); // Text-shadow
+        d.click(u"css2Button"_s);
+        QCOMPARE(declarations(d.rule()), 78);
         for (int row = 1; row <= 10; ++row)
-            QVERIFY(d.tick(row)->isChecked());
-        for (int i = 1; i <= 102; ++i)
-            QCOMPARE(d.w().catalogue().zapsat(i), qint16(1));
-        QCOMPARE(d.pane().count(u"\r\n"_s), 80);
-    }
-
-    void css1ChangesTheRule()
-    {
-        WindowDriver d;
-        d.type(d.box(2), u"x"_s); // Background-attachment "scrollx"
-        d.scroll()->setValue(29);
-        d.box(1)->lineEdit()->clear();
-        d.type(d.box(1), u"1px"_s); // Bottom, CSS 2 only
-        QCOMPARE(d.pane(),
-                 u"\r\n  {\r\n  background-attachment: scrollx;\r\n  bottom: 1px;\r\n  }"_s);
-        d.click(d.button("cmdCSS1"));
-        QCOMPARE(d.pane(), u"\r\n  {\r\n  background-attachment: scrollx;\r\n  }"_s);
-        QCOMPARE(d.w().catalogue().vlastnost(29).Hodnota, u"1px"_s);
-        QCOMPARE(d.box(1)->currentText(), u"1px"_s);
+            QVERIFY(d.check(row)->isChecked());
     }
 
     void resetRestoresValuesOnly()
     {
         WindowDriver d;
-        d.selector()->lineEdit()->setText(u"p"_s);
-        d.scroll()->setValue(40);
-        d.box(4)->lineEdit()->clear();
-        d.type(d.box(4), u"Arial"_s); // Font-family
-        d.click(d.tick(2));           // untick Float
-        d.click(d.onlyChanged());
-        QVERIFY(d.pane().contains(u"  font-family: arial;"_s));
-        d.click(d.button("cmdReset"));
-        QCOMPARE(d.scroll()->value(), 40);
-        QCOMPARE(d.box(4)->currentText(), QString());
-        QCOMPARE(d.box(2)->currentText(), u"none"_s);
-        QVERIFY(!d.tick(2)->isChecked());
-        QCOMPARE(d.w().catalogue().zapsat(41), qint16(0));
-        QCOMPARE(d.selector()->currentText(), u"p"_s);
-        QVERIFY(!d.onlyChanged()->isChecked());
-        QVERIFY(!d.pane().contains(u"font-family"_s));
-        QVERIFY(!d.pane().contains(u"float"_s));
-        QCOMPARE(d.pane().count(u"\r\n"_s), 79);
-        for (int i = 1; i <= 102; ++i)
-            QCOMPARE(d.w().catalogue().vlastnost(i).Hodnota,
-                     d.w().catalogue().vlastnost(i).Vychozi);
+        auto *const selector = d.get<QComboBox>(u"selectorBox"_s);
+        d.edit(selector, u"P"_s);
+        d.pageTo(40);
+        d.edit(d.box(4), u"Arial"_s); // Font-family
+        d.edit(d.box(2), u"left"_s);  // Float
+        d.click(d.check(2));
+        QCOMPARE(d.rule(), u"p\r\n  {\r\n  font-family: arial;\r\n  }"_s);
+        d.click(u"resetButton"_s);
+        QCOMPARE(d.rule(), u"p\r\n  {\r\n  }"_s);
+        QCOMPARE(d.box(4)->currentText() + d.box(2)->currentText(), u"none"_s);
+        QVERIFY(!d.check(2)->isChecked());
+        QCOMPARE(d.bar()->value(), 40);
+        d.click(u"onlyChangedCheck"_s);
+        QCOMPARE(declarations(d.rule()), 77); // Float stays out
+        QVERIFY(!d.rule().contains(u"float"_s));
+        QCOMPARE(selector->currentText(), u"P"_s);
     }
 
-    void resetWithTheSwitchTickedLeavesNoDeclarations()
-    {
-        WindowDriver d;
-        d.selector()->lineEdit()->setText(u"H1"_s);
-        for (int row = 1; row <= 10; ++row)
-            d.type(d.box(row), u"9"_s);
-        QCOMPARE(d.pane().count(u"\r\n"_s), 12);
-        d.click(d.button("cmdReset"));
-        QCOMPARE(d.pane(), u"h1"_s + emptyRule());
-    }
-
-    void copyPutsThePaneOnTheClipboard()
-    {
-        WindowDriver d;
-        d.type(d.box(3), u"Navy"_s);
-        d.selector()->lineEdit()->setText(u"Em"_s);
-        const QString before = d.pane();
-        QCOMPARE(before, u"em\r\n  {\r\n  background-color: transparentnavy;\r\n  }"_s);
-        QApplication::clipboard()->setText(u"something else"_s);
-        d.click(d.button("cmdCopy"));
-        QCOMPARE(QApplication::clipboard()->text(), before);
-        d.click(d.button("cmdCopy"));
-        QCOMPARE(QApplication::clipboard()->text(), before);
-        QCOMPARE(d.pane(), before);
-        QCOMPARE(d.box(3)->currentText(), u"transparentNavy"_s);
-    }
-
-    void switchRebuildsAtOnce()
-    {
-        WindowDriver d;
-        d.click(d.onlyChanged());
-        QCOMPARE(d.pane().count(u"\r\n"_s), 80);
-        QVERIFY(d.pane().contains(u"\r\n  content: empty string;\r\n"_s));
-        QCOMPARE(d.scroll()->value(), 1);
-        d.click(d.onlyChanged());
-        QCOMPARE(d.pane(), emptyRule());
-    }
-
-    void doubleClickOnTheSurfaceOpensAbout()
-    {
-        WindowDriver d;
-        QCOMPARE(doubleClickOpens(&d.w(), QPoint(80, 100)), u"FrmOProgramu"_s); // left column
-        QCOMPARE(doubleClickOpens(&d.w(), QPoint(3, 3)), u"FrmOProgramu"_s);    // corner
-        QCOMPARE(d.pane(), emptyRule());
-    }
-
-    void doubleClickOnAControlDoesNot_data()
+    void doubleClickOpensAboutOnTheSurfaceOnly_data()
     {
         QTest::addColumn<QString>("control");
-        QTest::addColumn<QPoint>("pos"); // inside the control; (-1,-1) for its centre
-        QTest::newRow("button") << u"cmdCSS2"_s << QPoint(-1, -1);
-        QTest::newRow("reset") << u"cmdReset"_s << QPoint(-1, -1);
-        QTest::newRow("row tick, past its caption") << u"chkPopisek1"_s << QPoint(150, 12);
-        QTest::newRow("switch") << u"chkStyl"_s << QPoint(-1, -1);
-        QTest::newRow("label") << u"lblPopisek"_s << QPoint(50, 8);
-        QTest::newRow("value box") << u"cmbHodnota4"_s << QPoint(20, 10);
-        QTest::newRow("selector") << u"cmbSelektor"_s << QPoint(20, 10);
-        QTest::newRow("scroll bar") << u"vscVlastnost"_s << QPoint(-1, -1);
-        QTest::newRow("pane") << u"rtbStyl"_s << QPoint(-1, -1);
+        QTest::addColumn<QPoint>("at"); // in the window
+        QTest::addColumn<bool>("opens");
+        QTest::addRow("bare surface") << QString() << QPoint(80, 100) << true;
+        QTest::addRow("window corner") << QString() << QPoint(2, 2) << true;
+        for (const char *name : {"css2Button", "resetButton", "onlyChangedCheck", "selectorLabel",
+                                 "selectorBox", "valueBox4", "rowScrollBar", "rulePane"})
+            QTest::addRow("%s", name) << QString::fromLatin1(name) << QPoint() << false;
+        QTest::addRow("row tick past its caption") << u"rowCheck1"_s << QPoint(300, 15) << false;
     }
-    void doubleClickOnAControlDoesNot()
+    void doubleClickOpensAboutOnTheSurfaceOnly()
     {
         QFETCH(QString, control);
-        QFETCH(QPoint, pos);
+        QFETCH(QPoint, at);
+        QFETCH(bool, opens);
         WindowDriver d;
-        QWidget *target = d.find<QWidget>(control);
-        if (auto *const combo = qobject_cast<QComboBox *>(target))
-            target = combo->lineEdit();
-        if (auto *const pane = qobject_cast<QPlainTextEdit *>(target))
-            target = pane->viewport();
-        const QPoint at = pos == QPoint(-1, -1) ? target->rect().center() : pos;
-        QCOMPARE(doubleClickOpens(target, at), QString());
+        if (!control.isEmpty())
+            at = d.get(control)->geometry().center();
+        bool opened = false;
+        closesOn([&](AboutDialog *) { opened = true; },
+                 [&] { QTest::mouseDClick(&d.window, Qt::LeftButton, {}, at); });
+        QTest::qWait(100);
+        QCOMPARE(opened, opens);
+        QCOMPARE(d.rule(), u"\r\n  {\r\n  }"_s);
+    }
+
+    void aboutWindow()
+    {
+        AboutDialog about;
+        QCOMPARE(about.windowTitle(), u"Hlavolam 1.0"_s);
+        QCOMPARE(about.size(), QSize(249, 129));
+        const auto *const picture = about.findChild<QLabel *>(u"aboutPicture"_s);
+        QCOMPARE(picture->geometry(), QRect(8, 8, 235, 115));
+        QCOMPARE(picture->pixmap().size(), QSize(235, 115));
+        QCOMPARE(about.palette().color(QPalette::Window), QColor(Qt::black));
+        const QRect screen = QGuiApplication::primaryScreen()->geometry();
+        const auto half = [](int free) { return int(std::lround(free / 2.0)); };
+        QCOMPARE(about.pos(), screen.topLeft() +
+                                  QPoint(half(screen.width() - 249), half(screen.height() - 129)));
+        QCOMPARE(AboutDialog::centredOrigin({1280, 1024}, {249, 129}), QPoint(516, 448));
+        QCOMPARE(AboutDialog::centredOrigin({200, 100}, {249, 129}), QPoint(-25, -15));
+    }
+
+    void aboutClosesOnCharactersAndClicks_data()
+    {
+        QTest::addColumn<int>("key"); // 0: a click at `at`
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QPoint>("at");
+        QTest::addColumn<bool>("closes");
+        const std::initializer_list<std::tuple<const char *, int, QString, bool>> keys = {
+            {"Enter", Qt::Key_Return, u"\r"_s, true},
+            {"Esc", Qt::Key_Escape, u"\x1b"_s, true},
+            {"Backspace", Qt::Key_Backspace, u"\b"_s, true},
+            {"Space", Qt::Key_Space, u" "_s, true},
+            {"letter", Qt::Key_Q, u"q"_s, true},
+            {"Czech letter", 0x10c, u"č"_s, true},
+            {"digit", Qt::Key_7, u"7"_s, true},
+            {"arrow", Qt::Key_Left, {}, false},
+            {"function key", Qt::Key_F1, {}, false},
+            {"Shift", Qt::Key_Shift, {}, false},
+            {"Ctrl", Qt::Key_Control, {}, false},
+            {"Page Down", Qt::Key_PageDown, {}, false}};
+        for (const auto &[name, key, text, closes] : keys)
+            QTest::addRow("%s", name) << key << text << QPoint() << closes;
+        QTest::addRow("click on the picture") << 0 << QString() << QPoint(120, 60) << true;
+        QTest::addRow("click on the margin") << 0 << QString() << QPoint(246, 126) << true;
+    }
+    void aboutClosesOnCharactersAndClicks()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        QFETCH(QPoint, at);
+        QFETCH(bool, closes);
+        AboutDialog about;
+        const bool closed = closesOn(
+            [&](AboutDialog *open) {
+                if (key != 0)
+                    QTest::sendKeyEvent(QTest::Click, open->windowHandle(), Qt::Key(key), text, {});
+                else
+                    QTest::mouseClick(open->windowHandle(), Qt::LeftButton, {}, at);
+            },
+            [&] { about.exec(); });
+        QCOMPARE(closed, closes);
+    }
+
+    // While About is open the main window takes no input, but its deferred refresh runs.
+    void aboutBlocksTheMainWindow()
+    {
+        WindowDriver d;
+        d.pageTo(70); // Outline
+        QVERIFY(WindowDriver::pick(d.box(1), u"složit z dílčích hodnot"_s));
+        QString shown;
+        closesOn(
+            [&](AboutDialog *) {
+                shown = d.box(1)->currentText();
+                d.click(u"css1Button"_s);
+            },
+            [&] { QTest::mouseDClick(&d.window, Qt::LeftButton, {}, QPoint(80, 100)); });
+        QCOMPARE(shown, u"invert none medium"_s);
+        QVERIFY(d.check(1)->isChecked());
+        d.click(u"css1Button"_s);
+        QVERIFY(!d.check(1)->isChecked());
     }
 };
 

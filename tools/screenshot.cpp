@@ -1,6 +1,6 @@
 // Saves a picture of the main window, with a small rule in progress, for the README.
 // Usage: stylomat-screenshot OUT.png — run it under a real X server (Xvfb).
-#include "FrmStylomat.h"
+#include "MainWindow.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -15,13 +15,15 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// Puts text into a control's line edit and releases a key there, as typing does.
-void typeInto(FrmStylomat &window, const QString &control, const QString &text)
+// Types into a box as the keyboard does: the box has the focus and gets the keys.
+void typeInto(MainWindow &window, const QString &control, const QString &text)
 {
-    QLineEdit *const edit = window.findChild<QComboBox *>(control)->lineEdit();
-    edit->setText(text);
-    QKeyEvent release(QEvent::KeyRelease, Qt::Key_End, Qt::NoModifier);
-    QApplication::sendEvent(edit, &release);
+    QComboBox *const box = window.findChild<QComboBox *>(control);
+    box->lineEdit()->selectAll();
+    for (const QChar c : text) {
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(box, &press);
+    }
 }
 
 } // namespace
@@ -34,10 +36,10 @@ int main(int argc, char *argv[])
         std::fputs("usage: stylomat-screenshot OUT.png\n", stderr);
         return 2;
     }
-    FrmStylomat window;
-    window.findChild<QComboBox *>(u"cmbSelektor"_s)->lineEdit()->setText(u"BODY"_s);
-    typeInto(window, u"cmbHodnota3"_s, u"yellow"_s);
-    typeInto(window, u"cmbHodnota6"_s, u"no-repeat"_s);
+    MainWindow window;
+    typeInto(window, u"selectorBox"_s, u"BODY"_s);
+    typeInto(window, u"valueBox3"_s, u"yellow"_s);
+    typeInto(window, u"valueBox6"_s, u"no-repeat"_s);
     window.show();
     int status = 1;
     QTimer::singleShot(500, &app, [&] {

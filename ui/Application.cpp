@@ -1,6 +1,7 @@
 #include "Application.h"
 
-#include "FrmStylomat.h"
+#include "MainWindow.h"
+#include "Version.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -39,6 +40,25 @@ void print(const QString &text)
     std::fputs(text.toLocal8Bit().constData(), stdout);
 }
 
+// Qt's own options, which QApplication takes out of the arguments itself: known here
+// only so that they pass, with their values, when --help or --version is looked for.
+void addQtOptions(QCommandLineParser &parser)
+{
+    for (const char16_t *name :
+         {u"platform", u"platformpluginpath", u"platformtheme", u"plugin", u"qwindowgeometry",
+          u"qwindowicon", u"qwindowtitle", u"session", u"style", u"stylesheet", u"display",
+          u"geometry", u"name", u"title", u"icon", u"qmljsdebugger"}) {
+        QCommandLineOption option(QString::fromUtf16(name), QString(), u"value"_s);
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+    for (const char16_t *name : {u"reverse", u"widgetcount", u"nograb", u"dograb", u"sync"}) {
+        QCommandLineOption option(QString::fromUtf16(name));
+        option.setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(option);
+    }
+}
+
 // Returns an exit code when the command line asks for something other than the window.
 std::optional<int> answerCommandLine(int argc, char *argv[])
 {
@@ -48,18 +68,21 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
     // for as long as it works; it is gone before the window system is touched.
     const QCoreApplication parsing(argc, argv);
     QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
         u"Writes one CSS style rule without typing it. / Sestaví jedno pravidlo stylu CSS."_s);
     const QCommandLineOption help({u"h"_s, u"help"_s}, u"Displays this help."_s);
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
+    addQtOptions(parser);
     if (!parser.parse(QCoreApplication::arguments())) {
         std::fprintf(stderr, "stylomat: %s\nTry 'stylomat --help' for more information.\n",
                      qPrintable(parser.errorText()));
         return 1;
     }
     if (parser.isSet(help)) {
-        print(parser.helpText());
+        print(parser.helpText() + u"\nQt's standard options (-platform, -style, -qwindowgeometry, "
+                                  u"-reverse, ...) are accepted too.\n"_s);
         return 0;
     }
     if (parser.isSet(version)) {
@@ -82,7 +105,7 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
 int runStylomat(int argc, char *argv[])
 {
     QCoreApplication::setApplicationName(u"Stylomat"_s);
-    QCoreApplication::setApplicationVersion(u"1.01.0017"_s);
+    QCoreApplication::setApplicationVersion(QString::fromUtf16(DisplayVersion));
     if (const std::optional<int> exitCode = answerCommandLine(argc, argv))
         return *exitCode;
 
@@ -90,13 +113,13 @@ int runStylomat(int argc, char *argv[])
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
 
-    QGuiApplication::setDesktopFileName(u"org.example.stylomat"_s);
+    QGuiApplication::setDesktopFileName(QString::fromUtf16(AppId));
     QIcon icon;
     for (const int size : {16, 32, 48, 64, 256})
         icon.addFile(u":/icons/stylomat-%1.png"_s.arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
 
-    FrmStylomat window;
+    MainWindow window;
     window.show();
     return QApplication::exec();
 }

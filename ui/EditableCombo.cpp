@@ -16,14 +16,14 @@ EditableCombo::EditableCombo(QWidget *parent)
     setCompleter(nullptr);
     setMaxVisibleItems(12);
     lineEdit()->setMaxLength(std::numeric_limits<int>::max());
-    lineEdit()->installEventFilter(this);
 }
 
-void EditableCombo::showPopup()
+void EditableCombo::fill(const QStringList &items, const QString &text)
 {
-    // What setEditable() would have set up front: a long list scrolls with a bar.
-    view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-    QComboBox::showPopup();
+    clear();
+    addItems(items);
+    setCurrentIndex(-1);
+    setEditText(text);
 }
 
 void EditableCombo::describe(const QString &name, const QString &description)
@@ -36,45 +36,22 @@ void EditableCombo::describe(const QString &name, const QString &description)
     lineEdit()->setAccessibleDescription(description);
 }
 
-void EditableCombo::clearItems()
+void EditableCombo::showPopup()
 {
-    clear();
+    // What setEditable() would have set up front: a long list scrolls with a bar.
+    view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    QComboBox::showPopup();
 }
 
-void EditableCombo::appendItem(const QString &item)
+void EditableCombo::keyPressEvent(QKeyEvent *event)
 {
-    addItem(item);
-}
-
-bool EditableCombo::eventFilter(QObject *watched, QEvent *event)
-{
-    if (watched != lineEdit())
-        return QComboBox::eventFilter(watched, event);
-    switch (event->type()) {
-    case QEvent::KeyPress: {
-        // Enter would make the box pick the list item that matches the text without
-        // regard to case, replacing what was typed.
-        const int key = static_cast<QKeyEvent *>(event)->key();
-        if (key == Qt::Key_Return || key == Qt::Key_Enter)
-            return true;
-        break;
+    // Enter would make the box pick the list item that matches the text without regard
+    // to case, replacing what was typed.
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        event->accept();
+        return;
     }
-    case QEvent::KeyRelease:
-        if (!static_cast<QKeyEvent *>(event)->isAutoRepeat())
-            Q_EMIT keyReleased();
-        break;
-    case QEvent::FocusOut: {
-        // Only a move to another control of the window counts, not the box's own
-        // list popping up or another program taking the focus.
-        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
-            Q_EMIT focusLeaving();
-        break;
-    }
-    default:
-        break;
-    }
-    return false;
+    QComboBox::keyPressEvent(event);
 }
 
 void EditableCombo::wheelEvent(QWheelEvent *event)

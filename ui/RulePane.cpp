@@ -19,9 +19,9 @@ RulePane::RulePane(QWidget *parent)
 
 void RulePane::setText(const QString &text)
 {
-    if (text == exactText && !exactText.isNull())
+    if (text == m_text && !m_text.isNull())
         return;
-    exactText = text;
+    m_text = text;
     // The document would turn CR LF into two paragraph breaks; show one per line break.
     // The view stays where the user scrolled it.
     QString shown = text;

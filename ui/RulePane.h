@@ -10,9 +10,9 @@ class RulePane : public QPlainTextEdit {
 public:
     explicit RulePane(QWidget *parent);
 
-    [[nodiscard]] QString text() const { return exactText; }
+    [[nodiscard]] QString text() const { return m_text; }
     void setText(const QString &text);
 
 private:
-    QString exactText;
+    QString m_text;
 };

@@ -1,6 +1,7 @@
-#include "FrmOProgramu.h"
+#include "AboutDialog.h"
 
 #include "Layout.h"
+#include "Version.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -11,11 +12,11 @@
 
 using namespace Qt::StringLiterals;
 
-FrmOProgramu::FrmOProgramu(QWidget *parent)
+AboutDialog::AboutDialog(QWidget *parent)
     : QDialog(parent)
-    , imgInfo(new QLabel(this))
+    , m_picture(new QLabel(this))
 {
-    setObjectName(u"FrmOProgramu"_s);
+    setObjectName(u"aboutDialog"_s);
     setWindowTitle(u"Hlavolam 1.0"_s);
     setFixedSize(layout::aboutClient.pixels().size());
     QPalette colours = palette();
@@ -24,18 +25,17 @@ FrmOProgramu::FrmOProgramu(QWidget *parent)
     setPalette(colours);
     setAutoFillBackground(true);
 
-    imgInfo->setObjectName(u"imgInfo"_s);
-    imgInfo->setAccessibleName(u"Stylomat 1.1, verze 1.01.0017"_s);
-    imgInfo->setAccessibleDescription(u"Okno zavřete kliknutím nebo libovolnou klávesou."_s);
-    imgInfo->setGeometry(layout::imgInfo.pixels());
-    imgInfo->setPixmap(QPixmap(u":/info.jpg"_s));
-    imgInfo->setScaledContents(false);
-    imgInfo->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_picture->setObjectName(u"aboutPicture"_s);
+    m_picture->setAccessibleName(u"Stylomat %1, verze %2"_s.arg(ShortVersion, DisplayVersion));
+    m_picture->setAccessibleDescription(u"Okno zavřete kliknutím nebo libovolnou klávesou."_s);
+    m_picture->setGeometry(layout::aboutPicture.pixels());
+    m_picture->setPixmap(QPixmap(u":/info.jpg"_s));
+    m_picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    Form_Load();
+    centreOnScreen();
 }
 
-QPoint FrmOProgramu::centredOrigin(QSize screen, QSize outer)
+QPoint AboutDialog::centredOrigin(QSize screen, QSize outer)
 {
     const auto half = [](int whole, int part) {
         const float left = (float(whole) - float(part)) / 2.0F;
@@ -44,7 +44,7 @@ QPoint FrmOProgramu::centredOrigin(QSize screen, QSize outer)
     return {half(screen.width(), outer.width()), half(screen.height(), outer.height())};
 }
 
-void FrmOProgramu::Form_Load()
+void AboutDialog::centreOnScreen()
 {
     // Before the window is first shown the window manager has not told us its frame,
     // so the frame of an already shown window of the program stands in for it.
@@ -64,34 +64,24 @@ void FrmOProgramu::Form_Load()
     move(area.topLeft() + centredOrigin(area.size(), outer));
 }
 
-void FrmOProgramu::mouseReleaseEvent(QMouseEvent *event)
+void AboutDialog::mouseReleaseEvent(QMouseEvent *event)
 {
     // The picture takes no clicks of its own, so a click on it arrives here as well
     // as one on the black margin.
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
-        Form_Click();
+        dismiss();
 }
 
-void FrmOProgramu::keyPressEvent(QKeyEvent *event)
+void AboutDialog::keyPressEvent(QKeyEvent *event)
 {
     if (event->text().isEmpty()) {
         event->ignore(); // arrows, function keys, modifiers
         return;
     }
-    Form_KeyPress();
+    dismiss();
 }
 
-void FrmOProgramu::Form_Click()
-{
-    closeWindow();
-}
-
-void FrmOProgramu::Form_KeyPress()
-{
-    closeWindow();
-}
-
-void FrmOProgramu::closeWindow()
+void AboutDialog::dismiss()
 {
     hide();
     done(QDialog::Accepted);

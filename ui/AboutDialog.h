@@ -6,11 +6,11 @@ class QLabel;
 
 // The credits window: the picture on black, centred on the screen each time it opens,
 // closed by a click anywhere in it or by any key that types a character.
-class FrmOProgramu : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit FrmOProgramu(QWidget *parent = nullptr);
+    explicit AboutDialog(QWidget *parent = nullptr);
 
     // Where a window of outer size `outer` goes to be centred on a screen of size
     // `screen`: half the difference, in single precision, rounded to whole pixels
@@ -22,10 +22,8 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
 
 private:
-    void Form_Load();
-    void Form_Click();
-    void Form_KeyPress();
-    void closeWindow();
+    void centreOnScreen();
+    void dismiss();
 
-    QLabel *const imgInfo;
+    QLabel *const m_picture;
 };

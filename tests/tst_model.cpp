@@ -1,0 +1,200 @@
+// The style model without a window: the property table, the rule text and the
+// composition of shorthands.
+#include "Catalogue.h"
+#include "Composer.h"
+#include "RuleBuilder.h"
+
+#include <QCryptographicHash>
+#include <QRandomGenerator>
+#include <QTest>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+// A second, deliberately plain reading of how the rule is written.
+QString plainRule(const QString &selector, bool onlyChanged, const Catalogue &c)
+{
+    const auto normal = [](QString s) {
+        s = s.toLower();
+        while (s.startsWith(u' '))
+            s.remove(0, 1);
+        while (s.endsWith(u' '))
+            s.chop(1);
+        return s;
+    };
+    QStringList lines{normal(selector), u"  {"_s};
+    for (int i = 1; i <= PropertyCount; ++i) {
+        const QString value = normal(c.value(i));
+        if (c.isIncluded(i) && !value.isEmpty() &&
+            !(onlyChanged && value == normal(Property::at(i).defaultValue)))
+            lines << u"  %1: %2;"_s.arg(Property::at(i).name.toLower(), value);
+    }
+    return (lines << u"  }"_s).join(u"\r\n"_s);
+}
+
+// A fresh catalogue with "Name=value|..." set and the "-Name"s left out.
+Catalogue edited(const QString &edits)
+{
+    Catalogue c;
+    for (const QString &edit : edits.split(u'|', Qt::SkipEmptyParts)) {
+        if (edit.startsWith(u'-'))
+            c.setIncluded(Property::indexOf(edit.mid(1)), false);
+        else
+            c.setValue(Property::indexOf(edit.section(u'=', 0, 0)), edit.section(u'=', 1));
+    }
+    return c;
+}
+
+} // namespace
+
+class TestModel : public QObject {
+    Q_OBJECT
+
+private Q_SLOTS:
+    void propertyTable()
+    {
+        QCryptographicHash digest(QCryptographicHash::Sha1);
+        int items = 0, shorthands = 0, css2 = 0;
+        for (int i = 1; i <= PropertyCount; ++i) {
+            const Property &p = Property::at(i);
+            QStringList fields{p.name, p.defaultValue, p.description, QString::number(int(p.level)),
+                               p.offeredValues.join(u'|')};
+            for (const ShorthandPart &part : p.parts) {
+                QVERIFY2(Property::indexOf(part.name) > 0, qPrintable(part.name));
+                fields << u"%1|%2|%3|%4"_s.arg(part.name, part.fallback, part.joiner)
+                              .arg(part.keepsCase);
+            }
+            digest.addData(fields.join(u'\t').toUtf8() + '\n');
+            if (i > 1) // hyphens sort before letters
+                QVERIFY2(Property::at(i - 1).name.toLower() < p.name.toLower(), qPrintable(p.name));
+            QCOMPARE(p.offeredValues.mid(p.offeredValues.size() - 2) == composeOffer(),
+                     p.isShorthand());
+            QCOMPARE(Property::indexOf(p.name.toUpper()), i);
+            items += int(p.offeredValues.size());
+            shorthands += p.isShorthand();
+            css2 += p.level == CssLevel::Css2;
+        }
+        QCOMPARE(QList<int>({items, shorthands, css2}), QList<int>({561, 14, 48}));
+        QCOMPARE(digest.result().toHex(), "fe79548d2fcb452638285ad64025cc161ee34d73");
+    }
+
+    void ruleText_data()
+    {
+        QTest::addColumn<QString>("selector");
+        QTest::addColumn<bool>("onlyChanged");
+        QTest::addColumn<QString>("edits");
+        QTest::addColumn<QString>("rule"); // lines joined by "|"
+        QTest::addRow("start-up") << QString() << true << QString() << u"|  {|  }"_s;
+        QTest::addRow("lower-cased, trimmed, in catalogue order")
+            << u"BODY "_s << true << u"Font-weight=bold|Background-color= Yellow"_s
+            << u"body|  {|  background-color: yellow;|  font-weight: bold;|  }"_s;
+        QTest::addRow("a default but for case and outer spaces is left out, inner spaces count")
+            << u"p"_s << true << u"Background-attachment= Scroll |Background-position=0%  0%"_s
+            << u"p|  {|  background-position: 0%  0%;|  }"_s;
+        QTest::addRow("unticked and blank values left out")
+            << QString() << false << u"Color=red|-Color|Z-index=  |-Padding-bottom"_s << QString();
+        QTest::addRow("tabs and line breaks are no spaces; full case mapping")
+            << u"ČLÁNEK\t"_s << true << u"Padding-bottom=\tİ\n"_s
+            << u"článek\t|  {|  padding-bottom: \ti̇\n;|  }"_s;
+    }
+    void ruleText()
+    {
+        QFETCH(QString, selector);
+        QFETCH(bool, onlyChanged);
+        QFETCH(QString, edits);
+        QFETCH(QString, rule);
+        const Catalogue c = edited(edits);
+        if (!rule.isEmpty())
+            QCOMPARE(::ruleText(selector, onlyChanged, c), rule.replace(u'|', u"\r\n"_s));
+        QCOMPARE(::ruleText(selector, onlyChanged, c), plainRule(selector, onlyChanged, c));
+    }
+
+    void randomStatesReadPlainly()
+    {
+        QRandomGenerator random(7);
+        const QStringList typed{u" "_s, u"Red"_s, u"0%  0%"_s, u"AUTO "_s, u"Č\t"_s, u""_s};
+        for (int round = 0; round < 300; ++round) {
+            Catalogue c;
+            for (int i = 1; i <= PropertyCount; ++i) {
+                const QStringList &offered = Property::at(i).offeredValues;
+                c.setValue(i, random.bounded(2) ? offered.at(random.bounded(int(offered.size())))
+                                                : typed.at(random.bounded(int(typed.size()))));
+                c.setIncluded(i, random.bounded(4) != 0);
+            }
+            const bool onlyChanged = random.bounded(2);
+            QCOMPARE(::ruleText(u" H1 "_s, onlyChanged, c), plainRule(u" H1 "_s, onlyChanged, c));
+        }
+    }
+
+    void composition_data()
+    {
+        QTest::addColumn<QString>("edits");
+        QTest::addColumn<QString>("composed"); // "Shorthand=value|..."
+        QTest::addRow("at defaults")
+            << QString()
+            << u"Background=scroll transparent none 0% 0% repeat|Border=none medium|"
+               "Border-bottom=none medium|Border-color=|Border-left=none medium|"
+               "Border-right=none medium|Border-style=none none none none|Border-top=none medium|"
+               "Border-width=medium medium medium medium|"
+               "Font=normal normal normal medium/normal serif|List-style=outside disc|"
+               "Margin=0 0 0 0|Outline=invert none medium|Padding=0 0 0 0|Color=Old"_s;
+        QTest::addRow("Font: all parts")
+            << u"Font-style=italic|Font-variant=|Font-weight=bold|Font-size=12pt|"
+               "Line-height=1.5|Font-family=Arial"_s
+            << u"Font=italic bold 12pt/1.5 Arial"_s;
+        QTest::addRow("Font: line height left out, weight lower-cased")
+            << u"Font-style=|Font-variant=|Font-weight=BOLD|Font-size=12pt|-Line-height|"
+               "Font-family=Arial"_s
+            << u"Font=bold 12pt Arial"_s;
+        QTest::addRow("Font: all empty falls back")
+            << u"Font-style=|Font-variant=|Font-weight=|Font-size=  |Line-height=|Font-family="_s
+            << u"Font=medium serif"_s;
+        QTest::addRow("Font: size and family whatever their ticks, family's case kept")
+            << u"-Font-style|-Font-variant|-Font-weight|Font-size=12pt|-Font-size|"
+               "Font-family= Times New Roman |-Font-family"_s
+            << u"Font=12pt/normal Times New Roman"_s;
+        QTest::addRow("four sides in order, left out sides leave no gap")
+            << u"Margin-top=1em|Margin-right=5px|-Margin-right|Margin-bottom=2em|Margin-left= |"
+               "Padding-top=1|Padding-right=2|Padding-bottom=3|Padding-left=4|"
+               "Border-top-color= Red |Border-left-color=Blue|Border-bottom-color=lime"_s
+            << u"Margin=1em 2em|Padding=1 2 3 4|Border-color=red lime blue|Border=red none medium"_s;
+    }
+    void composition()
+    {
+        QFETCH(QString, edits);
+        QFETCH(QString, composed);
+        for (const QString &expected : composed.split(u'|')) {
+            Catalogue c = edited(edits);
+            const int index = Property::indexOf(expected.section(u'=', 0, 0));
+            c.setValue(index, u"Old"_s); // no part of a new value; a non-shorthand keeps it
+            const Catalogue before = c;
+            composeShorthand(c, index);
+            composeShorthand(c, index);
+            QCOMPARE(c.value(index), expected.section(u'=', 1));
+            c.setValue(index, u"Old"_s);
+            QVERIFY(c == before); // nothing else changed
+        }
+    }
+
+    void cssLevelsAndReset()
+    {
+        Catalogue c = edited(u"Color=red|Bottom=1px|-Color"_s);
+        c.selectCssLevel(CssLevel::Css1);
+        const Catalogue once = c;
+        c.selectCssLevel(CssLevel::Css1);
+        QVERIFY(c == once);
+        for (int i = 1; i <= PropertyCount; ++i) // Color stays out: CSS 1 includes nothing
+            QCOMPARE(c.isIncluded(i), i != 33 && Property::at(i).level == CssLevel::Css1);
+        c.resetValues();
+        Catalogue defaults = edited(u"-Color"_s);
+        defaults.selectCssLevel(CssLevel::Css1);
+        QVERIFY(c == defaults); // values back to their defaults, inclusion as it was
+        c.selectCssLevel(CssLevel::Css2);
+        QVERIFY(c == Catalogue());
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, c.setValue(103, QString()));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestModel)
+#include "tst_model.moc"
