@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace {
@@ -13,9 +14,13 @@ constexpr CssLevel Css1 = CssLevel::Css1;
 constexpr CssLevel Css2 = CssLevel::Css2;
 constexpr bool KeepsCase = true;
 
+// The table's texts are literals: a QString over them needs no copy.
 QString text(const char16_t *utf16)
 {
-    return utf16 ? QString::fromUtf16(utf16) : QString();
+    if (utf16 == nullptr)
+        return {};
+    return QString::fromRawData(reinterpret_cast<const QChar *>(utf16),
+                                std::char_traits<char16_t>::length(utf16));
 }
 
 // One piece of an offered list: a single value, or a whole run of them.

@@ -7,9 +7,12 @@
 #include <QCommandLineParser>
 #include <QIcon>
 
+#include <fontconfig/fontconfig.h>
+
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
+#include <thread>
 
 using namespace Qt::StringLiterals;
 
@@ -109,13 +112,18 @@ int runStylomat(int argc, char *argv[])
     if (const std::optional<int> exitCode = answerCommandLine(argc, argv))
         return *exitCode;
 
+    // Fontconfig reads its configuration, a few dozen XML files, the first time a font is
+    // asked for, which the window's text fields do as they are built. Read on a second
+    // thread while Qt connects to the display, it is off the way to the window.
+    std::thread readFontConfiguration(FcInit);
     qInstallMessageHandler(startUpMessages);
     QApplication app(argc, argv);
     qInstallMessageHandler(nullptr);
+    readFontConfiguration.join();
 
     QGuiApplication::setDesktopFileName(QString::fromUtf16(AppId));
     QIcon icon;
-    for (const int size : {16, 32, 48, 64, 256})
+    for (const int size : {16, 32, 48, 64}) // larger ones are for launchers, not the title bar
         icon.addFile(u":/icons/stylomat-%1.png"_s.arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
 

@@ -1,27 +1,37 @@
 #include "EditableCombo.h"
 
 #include <QAbstractItemView>
+#include <QCompleter>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QStringListModel>
 
 #include <limits>
 
 EditableCombo::EditableCombo(QWidget *parent)
     : QComboBox(parent)
+    , m_items(new QStringListModel(this))
 {
+    // A plain list of texts: the box's own model would make an item object of each.
+    setModel(m_items);
     // Giving the box its line edit makes it editable without building the list's popup
-    // up front, which setEditable() does; the popup is built when first opened.
-    setLineEdit(new QLineEdit(this));
-    setInsertPolicy(QComboBox::NoInsert);
+    // up front, which setEditable() does; the popup is built when first opened. The box
+    // would also build an inline completer for a line edit that has none; one completer,
+    // taken away again at once, stands in for it in every box.
+    static QCompleter *const standIn = new QCompleter(QCoreApplication::instance());
+    auto *const edit = new QLineEdit(this);
+    edit->setCompleter(standIn);
+    setLineEdit(edit);
     setCompleter(nullptr);
+    setInsertPolicy(QComboBox::NoInsert);
     setMaxVisibleItems(12);
     lineEdit()->setMaxLength(std::numeric_limits<int>::max());
 }
 
 void EditableCombo::fill(const QStringList &items, const QString &text)
 {
-    clear();
-    addItems(items);
+    m_items->setStringList(items);
     setCurrentIndex(-1);
     setEditText(text);
 }

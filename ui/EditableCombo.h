@@ -2,6 +2,8 @@
 
 #include <QComboBox>
 
+class QStringListModel;
+
 // An editable drop-down box that keeps whatever the user types exactly: no inline
 // completion, no insertion or case-folding match on Enter, no length limit, and the
 // mouse wheel is left to the window instead of changing the value.
@@ -22,4 +24,7 @@ public:
 protected:
     void keyPressEvent(QKeyEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+
+private:
+    QStringListModel *const m_items;
 };

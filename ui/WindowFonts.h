@@ -2,10 +2,10 @@
 
 #include <QFont>
 
-// "Times New Roman" 9.75 pt for the window (Liberation Serif stands in on Linux).
+// "Times New Roman" 9.75 pt for the window; its metric twin Liberation Serif stands in
+// where it is missing.
 [[nodiscard]] QFont windowFont();
 
-// A fixed-pitch 9.75 pt font that shows Czech letters for the rule pane: the first of
-// "Courier New CE", "Courier New" and "Liberation Mono" that is installed, else the
-// system's fixed font.
+// "Courier New CE" 9.75 pt for the rule pane, or "Courier New", or its metric twin
+// Liberation Mono, or else the system's fixed-pitch font.
 [[nodiscard]] QFont paneFont();
