@@ -4,7 +4,9 @@
 #include "RuleBuilder.h"
 
 #include <QCheckBox>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QTest>
@@ -62,6 +64,32 @@ private Q_SLOTS:
             bar->setValue(++turn % 2 ? 11 : 1);
         }
         QVERIFY(bar->value() == 1 || bar->value() == 11);
+    }
+
+    // A 1 MB rule pasted into the pane: read back, applied, the pane rebuilt.
+    void megabytePasteReadBack_data()
+    {
+        QTest::addColumn<QString>("declaration");
+        QTest::addRow("known properties") << u"color: red; margin-top: 1px; "_s;
+        QTest::addRow("unknown properties kept") << u"-x-unknown-property: 1px; "_s;
+    }
+    void megabytePasteReadBack()
+    {
+        QFETCH(QString, declaration);
+        const auto window = fullRuleWindow();
+        QString rule = u"body {"_s;
+        while (rule.size() < (1 << 20))
+            rule += declaration;
+        rule += u'}';
+        QGuiApplication::clipboard()->setText(rule);
+        auto *const pane = window->findChild<QPlainTextEdit *>(u"rulePane"_s);
+        pane->setFocus();
+        QTest::keyClick(pane, Qt::Key_A, Qt::ControlModifier);
+        QBENCHMARK_ONCE
+        {
+            QTest::keyClick(pane, Qt::Key_V, Qt::ControlModifier);
+        }
+        QVERIFY(pane->toPlainText().startsWith(u"body\n  {"_s));
     }
 
     void windowCreationToFirstRule()

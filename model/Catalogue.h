@@ -2,6 +2,8 @@
 
 #include "Property.h"
 
+#include <QStringList>
+
 #include <array>
 
 // What the user has made of the 102 properties: each one's current value and whether
@@ -17,7 +19,13 @@ public:
     [[nodiscard]] bool isIncluded(int index) const { return m_included[slot(index)]; }
     void setIncluded(int index, bool included) { m_included[slot(index)] = included; }
 
-    // Values back to their defaults; what is included stays.
+    // Declarations of a rule the user brought in that the catalogue does not know (newer
+    // CSS, vendor prefixes) and pieces that are no declaration, each as written. The rule
+    // writes them after the catalogue's declarations.
+    [[nodiscard]] const QStringList &keptDeclarations() const { return m_kept; }
+    void setKeptDeclarations(const QStringList &kept) { m_kept = kept; }
+
+    // Values back to their defaults; what is included stays, and so do kept declarations.
     void resetValues();
     // CSS 1 leaves out the properties CSS 2 introduced and includes none; CSS 2
     // includes all.
@@ -30,4 +38,5 @@ private:
 
     std::array<QString, PropertyCount> m_values;
     std::array<bool, PropertyCount> m_included;
+    QStringList m_kept;
 };

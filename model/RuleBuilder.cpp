@@ -3,20 +3,23 @@
 #include "Catalogue.h"
 #include "TextNormal.h"
 
-namespace {
+using namespace Qt::StringLiterals;
 
-// The value as the rule writes it; empty when the property is left out.
-QString writtenValue(const Catalogue &catalogue, int index, bool onlyChanged)
+QStringList declarations(bool onlyChanged, const Catalogue &catalogue)
 {
-    if (!catalogue.isIncluded(index))
-        return {};
-    QString value = lowerTrimmed(catalogue.value(index));
-    if (onlyChanged && value == lowerTrimmed(Property::at(index).defaultValue))
-        return {};
-    return value;
+    QStringList lines;
+    for (int i = 1; i <= PropertyCount; ++i) {
+        if (!catalogue.isIncluded(i))
+            continue;
+        const QString value = lowerTrimmed(catalogue.value(i));
+        if (value.isEmpty() || (onlyChanged && value == lowerTrimmed(Property::at(i).defaultValue)))
+            continue;
+        lines += Property::at(i).name.toLower() + u": "_s + value + u';';
+    }
+    for (const QString &kept : catalogue.keptDeclarations())
+        lines += kept + u';';
+    return lines;
 }
-
-} // namespace
 
 QString ruleText(const QString &selector, bool onlyChanged, const Catalogue &catalogue)
 {
@@ -24,18 +27,27 @@ QString ruleText(const QString &selector, bool onlyChanged, const Catalogue &cat
     QString text = lowerTrimmed(selector);
     text += lineBreak;
     text += u"  {";
-    for (int i = 1; i <= PropertyCount; ++i) {
-        const QString value = writtenValue(catalogue, i, onlyChanged);
-        if (value.isEmpty())
-            continue;
+    for (const QString &line : declarations(onlyChanged, catalogue)) {
         text += lineBreak;
         text += u"  ";
-        text += Property::at(i).name.toLower();
-        text += u": ";
-        text += value;
-        text += u';';
+        text += line;
     }
     text += lineBreak;
     text += u"  }";
     return text;
+}
+
+QString declarationText(bool onlyChanged, const Catalogue &catalogue)
+{
+    return declarations(onlyChanged, catalogue).join(u"\r\n");
+}
+
+QString styleAttribute(bool onlyChanged, const Catalogue &catalogue)
+{
+    QStringList parts = declarations(onlyChanged, catalogue);
+    for (QString &part : parts) {
+        part.chop(1); // the ";" that ends a line; between parts it is written again
+        part.replace(u'&', u"&amp;"_s).replace(u'"', u"&quot;"_s);
+    }
+    return u"style=\""_s + parts.join(u"; "_s) + u'"';
 }

@@ -15,6 +15,15 @@
 
 using namespace Qt::StringLiterals;
 
+// The rule text with these declarations ("name: value" each).
+inline QString rule(const QString &selector, const QStringList &declarations = {})
+{
+    QStringList lines{selector, u"  {"_s};
+    for (const QString &d : declarations)
+        lines << u"  "_s + d + u';';
+    return (lines << u"  }"_s).join(u"\r\n"_s);
+}
+
 struct WindowDriver {
     MainWindow window;
 
@@ -51,7 +60,10 @@ struct WindowDriver {
     {
         for (qsizetype i = 0; i < text.size(); ++i) {
             const qsizetype length = text.at(i).isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
-            key(Qt::Key(text.at(i).toUpper().unicode()), {}, text.mid(i, length));
+            if (text.at(i) == u'\n')
+                key(Qt::Key_Return, {}, u"\r"_s);
+            else
+                key(Qt::Key(text.at(i).toUpper().unicode()), {}, text.mid(i, length));
             i += length - 1;
         }
     }

@@ -24,9 +24,19 @@ class TestMonkey : public QObject {
         static const QStringList texts{
             u"a"_s, u"B "_s,     u"Č"_s,       u"\t"_s,     u"1px"_s,
             u"😀"_s, u"\u0130"_s, u"e\u0301"_s, u"\u05D0"_s, u"složit z dílčích hodnot"_s};
-        static const QList<Qt::Key> keys{Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left,
-                                         Qt::Key_Home,      Qt::Key_End,    Qt::Key_Shift,
-                                         Qt::Key_Up,        Qt::Key_Down,   Qt::Key_PageDown};
+        static const QList<QKeyCombination> keys{Qt::Key_Backspace,
+                                                 Qt::Key_Delete,
+                                                 Qt::Key_Left,
+                                                 Qt::Key_Home,
+                                                 Qt::Key_End,
+                                                 Qt::Key_Shift,
+                                                 Qt::Key_Up,
+                                                 Qt::Key_Down,
+                                                 Qt::Key_PageDown,
+                                                 Qt::Key_Tab,
+                                                 Qt::CTRL | Qt::Key_Z,
+                                                 Qt::CTRL | Qt::SHIFT | Qt::Key_Z,
+                                                 Qt::CTRL | Qt::Key_Return};
         static const QStringList commands{u"css1Button"_s, u"css2Button"_s, u"resetButton"_s,
                                           u"onlyChangedCheck"_s, u"copyButton"_s};
         const int row = 1 + below(10);
@@ -50,9 +60,9 @@ class TestMonkey : public QObject {
             [[fallthrough]];
         default:
             if (below(3) == 0) {
-                const Qt::Key key = any(keys);
-                d.key(key);
-                return u"key %1"_s.arg(int(key), 0, 16);
+                const QKeyCombination key = any(keys);
+                d.key(key.key(), key.keyboardModifiers());
+                return u"key %1"_s.arg(key.toCombined(), 0, 16);
             }
             const QString text = any(texts);
             d.type(text);
@@ -77,21 +87,37 @@ class TestMonkey : public QObject {
         }
         const QString selector = d.get<QComboBox>(u"selectorBox"_s)->currentText();
         const bool onlyChanged = d.get<QCheckBox>(u"onlyChangedCheck"_s)->isChecked();
-        return d.rule() == ruleText(selector, onlyChanged, c) ? QString() : u"the pane differs"_s;
+        // Text the user typed into the pane stays there until it can be read.
+        const bool unread = d.get<RulePane>(u"rulePane"_s)->hasUnreadText();
+        return unread || d.rule() == ruleText(selector, onlyChanged, c) ? QString()
+                                                                        : u"the pane differs"_s;
+    }
+
+    quint32 seed()
+    {
+        const quint32 seed = qEnvironmentVariableIsSet("STYLOMAT_MONKEY_SEED")
+                                 ? quint32(qEnvironmentVariableIntValue("STYLOMAT_MONKEY_SEED"))
+                                 : QRandomGenerator::global()->generate();
+        m_random.seed(seed);
+        return seed;
+    }
+
+    // What the user has made: the model, the selector and the switch.
+    static std::tuple<Catalogue, QString, bool> made(const WindowDriver &d)
+    {
+        return {d.window.catalogue(), d.get<QComboBox>(u"selectorBox"_s)->currentText(),
+                d.get<QCheckBox>(u"onlyChangedCheck"_s)->isChecked()};
     }
 
 private Q_SLOTS:
     void randomUse()
     {
-        const quint32 seed = qEnvironmentVariableIsSet("STYLOMAT_MONKEY_SEED")
-                                 ? quint32(qEnvironmentVariableIntValue("STYLOMAT_MONKEY_SEED"))
-                                 : QRandomGenerator::global()->generate();
+        const quint32 seed = this->seed();
         const int events = qEnvironmentVariableIsSet("STYLOMAT_MONKEY_EVENTS")
                                ? qEnvironmentVariableIntValue("STYLOMAT_MONKEY_EVENTS")
                                : 10000;
         qInfo("monkey seed %u (replay with STYLOMAT_MONKEY_SEED=%u), %d events", seed, seed,
               events);
-        m_random.seed(seed);
         WindowDriver d;
         for (int n = 1; n <= events; ++n) {
             const QString event = randomEvent(d);
@@ -101,6 +127,27 @@ private Q_SLOTS:
                 QFAIL(qPrintable(
                     u"seed %1, event %2 (%3): %4"_s.arg(seed).arg(n).arg(event, problem)));
         }
+    }
+
+    // After random changes, undoing everything gives the start again and redoing
+    // everything gives the end, whatever the changes were.
+    void undoAllThenRedoAll()
+    {
+        const quint32 seed = this->seed();
+        qInfo("history seed %u", seed);
+        WindowDriver d;
+        const auto start = made(d);
+        for (int n = 0; n < 150; ++n)
+            randomEvent(d);
+        d.click(u"css2Button"_s); // out of the pane, which reads what was typed there
+        const auto end = made(d);
+        for (int n = 0; n < 200; ++n)
+            d.key(Qt::Key_Z, Qt::ControlModifier);
+        QVERIFY2(made(d) == start, qPrintable(u"seed %1"_s.arg(seed)));
+        for (int n = 0; n < 200; ++n)
+            d.key(Qt::Key_Y, Qt::ControlModifier);
+        QVERIFY2(made(d) == end, qPrintable(u"seed %1"_s.arg(seed)));
+        QVERIFY(mismatch(d).isEmpty());
     }
 };
 

@@ -9,15 +9,6 @@
 
 namespace {
 
-// The rule with these declaration lines.
-QString rule(const QString &selector, const QStringList &declarations = {})
-{
-    QStringList lines{selector, u"  {"_s};
-    for (const QString &d : declarations)
-        lines << u"  "_s + d + u';';
-    return (lines << u"  }"_s).join(u"\r\n"_s);
-}
-
 QString accessibleName(QWidget *widget)
 {
     return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
@@ -51,9 +42,13 @@ private Q_SLOTS:
         row("valueBox1", {312, 8, 161, 23}, u"Hodnota vlastnosti Background"_s);
         row("valueBox7", {312, 152, 161, 23}, u"Hodnota vlastnosti Border"_s);
         row("rowScrollBar", {480, 8, 17, 241}, u"Posun seznamu vlastností"_s);
-        row("rulePane", {8, 256, 385, 73}, u"Pravidlo stylu"_s);
-        row("resetButton", {400, 256, 97, 33}, u"nastav výchozí hodnoty"_s);
-        row("copyButton", {400, 296, 97, 33}, u"vlož styl do schránky"_s);
+        row("rulePane", {8, 256, 385, 73}, u"Pravidlo stylu"_s,
+            u"Pravidlo lze přepsat nebo vložit; načte se po Ctrl+Enter nebo při odchodu z pole. "
+            u"Zpět: Ctrl+Z, hledat vlastnost: Ctrl+F."_s);
+        row("resetButton", {400, 256, 97, 33}, u"nastav výchozí hodnoty"_s,
+            u"vrátí všem vlastnostem výchozí hodnoty (zpět: Ctrl+Z)"_s);
+        row("copyButton", {400, 296, 97, 33}, u"vlož styl do schránky"_s,
+            u"vloží pravidlo do schránky; další způsoby kopírování v místní nabídce"_s);
     }
     void controls()
     {

@@ -53,6 +53,17 @@ void EditableCombo::showPopup()
     QComboBox::showPopup();
 }
 
+bool EditableCombo::event(QEvent *event)
+{
+    // Undo and redo are the window's: its history replaces the text field's own.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto *const key = static_cast<QKeyEvent *>(event);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo))
+            return true;
+    }
+    return QComboBox::event(event);
+}
+
 void EditableCombo::keyPressEvent(QKeyEvent *event)
 {
     // Enter would make the box pick the list item that matches the text without regard

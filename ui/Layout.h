@@ -20,6 +20,8 @@ struct Twips {
 inline constexpr Twips mainClient{0, 0, 7575, 5055};
 inline constexpr Twips css1Button{240, 240, 855, 255};
 inline constexpr Twips css2Button{1320, 240, 855, 255};
+// The note on the last read of the pane, in the free space of the left column.
+inline constexpr Twips note{240, 600, 1935, 1860};
 inline constexpr Twips selectorLabel{240, 2520, 855, 255};
 inline constexpr Twips selectorBox{240, 2760, 1935, 345};
 inline constexpr Twips onlyChangedCheck{240, 3240, 1935, 495};

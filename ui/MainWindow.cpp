@@ -3,21 +3,26 @@
 #include "AboutDialog.h"
 #include "Composer.h"
 #include "EditableCombo.h"
+#include "FindPopup.h"
+#include "HistoryStep.h"
 #include "Layout.h"
 #include "RuleBuilder.h"
+#include "RuleImport.h"
 #include "RulePane.h"
 #include "Version.h"
 #include "WindowFonts.h"
 #include "WrappingButton.h"
 #include "WrappingCheckBox.h"
 
+#include <QAccessible>
+#include <QApplication>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTimer>
+#include <QUndoStack>
 
 #include <cstdio>
 
@@ -48,12 +53,51 @@ const QStringList &selectorNames()
     return names;
 }
 
+// What a read of the pane took, for the note by the pane.
+QString readNote(const ImportedRule &imported)
+{
+    QStringList note{u"Převzaté deklarace: %1."_s.arg(imported.declarationCount)};
+    if (!imported.keptNames.isEmpty()) {
+        const qsizetype more = imported.keptNames.size() - 5;
+        note << u"Neznámé vlastnosti ponechány, jak jsou napsány: %1%2."_s.arg(
+            imported.keptNames.mid(0, 5).join(u", "_s),
+            more > 0 ? u" a %1 dalších"_s.arg(more) : QString());
+    }
+    if (imported.keptOther > 0)
+        note << u"Části, které nejsou deklarací, ponechány, jak jsou napsány: %1."_s.arg(
+            imported.keptOther);
+    if (imported.switchTurnedOff)
+        note << u"Volba „Zapisovat pouze změněné vlastnosti“ vypnuta, protože pravidlo uvádí "
+                u"i výchozí hodnoty."_s;
+    return note.join(u' ');
+}
+
+// Why the pane's text could not be read, and where.
+QString unreadableNote(const ReadRule &read, const QString &text)
+{
+    static const QStringList faults{{},
+                                    u"neuzavřený komentář"_s,
+                                    u"neuzavřený řetězec nebo zpětné lomítko na konci"_s,
+                                    u"neuzavřená závorka"_s,
+                                    u"chybí uzavírací závorka }"_s,
+                                    u"druhá závorka { uvnitř pravidla"_s,
+                                    u"text za koncem pravidla"_s,
+                                    u"závorka } bez otevírací {"_s};
+    const qsizetype lineStart =
+        read.errorAt == 0 ? 0 : text.lastIndexOf(u'\n', read.errorAt - 1) + 1;
+    return u"Pravidlo nelze načíst: %1 (řádek %2, znak %3). Text zůstává, jak je napsán."_s
+        .arg(faults.at(int(read.error)))
+        .arg(text.left(read.errorAt).count(u'\n') + 1)
+        .arg(read.errorAt - lineStart + 1);
+}
+
 } // namespace
 
 MainWindow::MainWindow(QWidget *parent)
     : WindowSurface(parent)
     , m_css1Button(new WrappingButton(u"CSS 1"_s, this))
     , m_css2Button(new WrappingButton(u"CSS 2"_s, this))
+    , m_note(new QLabel(this))
     , m_selectorLabel(new QLabel(u"Selektor:"_s, this))
     , m_selectorBox(new EditableCombo(this))
     , m_onlyChangedCheck(new WrappingCheckBox(this))
@@ -64,12 +108,15 @@ MainWindow::MainWindow(QWidget *parent)
     , m_resetButton(new WrappingButton(u"nastav výchozí hodnoty"_s, this))
     , m_copyButton(new WrappingButton(u"vlož styl do schránky"_s, this))
     , m_deferredRefresh(new QTimer(this))
+    , m_history(new QUndoStack(this))
 {
     placeControls();
     orderTabs();
+    createActions();
     connectControls();
     refreshRows();
     rebuildRule();
+    m_committed = state();
     m_rulePane->setFocus();
 }
 
@@ -124,10 +171,22 @@ void MainWindow::placeControls()
     m_rulePane->setGeometry(layout::rulePane.pixels());
     m_rulePane->setFont(paneFont());
 
+    m_rulePane->setToolTip(u"Pravidlo lze přepsat nebo vložit; načte se po Ctrl+Enter nebo "
+                           u"při odchodu z pole. Zpět: Ctrl+Z, hledat vlastnost: Ctrl+F."_s);
+
     m_resetButton->setObjectName(u"resetButton"_s);
     m_resetButton->setGeometry(layout::resetButton.pixels());
+    m_resetButton->setToolTip(u"vrátí všem vlastnostem výchozí hodnoty (zpět: Ctrl+Z)"_s);
     m_copyButton->setObjectName(u"copyButton"_s);
     m_copyButton->setGeometry(layout::copyButton.pixels());
+    m_copyButton->setToolTip(
+        u"vloží pravidlo do schránky; další způsoby kopírování v místní nabídce"_s);
+
+    m_note->setObjectName(u"note"_s);
+    m_note->setGeometry(layout::note.pixels());
+    m_note->setWordWrap(true);
+    m_note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_note->hide();
 
     m_deferredRefresh->setObjectName(u"deferredRefresh"_s);
     m_deferredRefresh->setSingleShot(true);
@@ -144,6 +203,49 @@ void MainWindow::orderTabs()
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
+void MainWindow::createActions()
+{
+    // The window's history serves every control, the text fields included.
+    auto *const undo = new QAction(u"Zpět"_s, this);
+    undo->setShortcut(QKeySequence::Undo);
+    connect(undo, &QAction::triggered, this, &MainWindow::undo);
+    auto *const redo = new QAction(u"Znovu"_s, this);
+    redo->setShortcuts(
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    connect(redo, &QAction::triggered, this, &MainWindow::redo);
+    auto *const find = new QAction(u"Najít vlastnost"_s, this);
+    find->setShortcut(QKeySequence::Find);
+    connect(find, &QAction::triggered, this, [this] {
+        if (m_find == nullptr) {
+            m_find = new FindPopup(this);
+            connect(m_find, &FindPopup::chosen, this,
+                    [this](int property) { showProperty(property, true); });
+        }
+        const QRect rows = layout::rowCheck(0).pixels().united(layout::valueBox(0).pixels());
+        m_find->open(mapToGlobal(rows.topLeft()), rows.width());
+    });
+    addActions({undo, redo, find});
+
+    // Copying reads whatever waits in the pane first.
+    const auto copying = [this](const QString &text, QString (*made)(bool, const Catalogue &)) {
+        auto *const action = new QAction(text, this);
+        connect(action, &QAction::triggered, this, [this, made] {
+            if (m_rulePane->hasUnreadText())
+                readRulePane();
+            copy(made ? made(m_onlyChangedCheck->isChecked(), m_catalogue) : m_rulePane->text());
+        });
+        return action;
+    };
+    const QList<QAction *> copies{copying(u"Kopírovat pravidlo"_s, nullptr),
+                                  copying(u"Kopírovat deklarace"_s, &declarationText),
+                                  copying(u"Kopírovat jako atribut style"_s, &styleAttribute)};
+    m_rulePane->setMenuActions({undo, redo}, copies);
+    auto *const separator = new QAction(this);
+    separator->setSeparator(true);
+    m_copyButton->addActions(QList<QAction *>{undo, redo, separator} + copies);
+    m_copyButton->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
 void MainWindow::connectControls()
 {
     for (int row = 0; row < RowCount; ++row) {
@@ -151,17 +253,23 @@ void MainWindow::connectControls()
         // A value is stored when the user changes the box's text (typing, pasting,
         // dropping, deleting) or picks an item from its list, and at no other time.
         EditableCombo *const box = m_valueBoxes[row];
-        connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, row] { storeRowValue(row); });
-        connect(box, &QComboBox::activated, this, [this, row] { storeRowValue(row); });
+        connect(box->lineEdit(), &QLineEdit::textEdited, this,
+                [this, row] { storeRowValue(row, Edit::Typing); });
+        connect(box, &QComboBox::activated, this, [this, row] { storeRowValue(row, Edit::Other); });
     }
+    connect(m_selectorBox->lineEdit(), &QLineEdit::textEdited, this,
+            [this] { storeSelector(Edit::Typing); });
+    connect(m_selectorBox, &QComboBox::activated, this, [this] { storeSelector(Edit::Other); });
     connect(m_rowScrollBar, &QScrollBar::valueChanged, this, &MainWindow::refreshRows);
     connect(m_deferredRefresh, &QTimer::timeout, this, &MainWindow::refreshRows);
-    connect(m_selectorBox, &QComboBox::editTextChanged, this, &MainWindow::rebuildRule);
-    connect(m_onlyChangedCheck, &QCheckBox::clicked, this, &MainWindow::rebuildRule);
+    connect(m_onlyChangedCheck, &QCheckBox::clicked, this, [this] { commit(Edit::Other, 0); });
     connect(m_css1Button, &QPushButton::clicked, this, [this] { selectCssLevel(CssLevel::Css1); });
     connect(m_css2Button, &QPushButton::clicked, this, [this] { selectCssLevel(CssLevel::Css2); });
     connect(m_resetButton, &QPushButton::clicked, this, &MainWindow::resetValues);
-    connect(m_copyButton, &QPushButton::clicked, this, &MainWindow::copyRule);
+    connect(m_copyButton, &QPushButton::clicked, this, [this] { copy(m_rulePane->text()); });
+    connect(m_rulePane, &RulePane::readRequested, this, &MainWindow::readRulePane);
+    // A run of typing ends where the focus moves.
+    connect(qApp, &QApplication::focusChanged, this, [this] { ++m_typingRun; });
 }
 
 int MainWindow::propertyAt(int row) const
@@ -182,60 +290,162 @@ void MainWindow::refreshRows()
     }
 }
 
-void MainWindow::storeRowValue(int row)
+void MainWindow::storeRowValue(int row, Edit edit)
 {
     const QString text = m_valueBoxes[row]->currentText();
     const int index = propertyAt(row);
     if (text == QStringView(ComposeItem)) {
         composeShorthand(m_catalogue, index);
         m_deferredRefresh->start();
-    } else if (text == m_catalogue.value(index)) {
-        return; // a pick of the value already stored
-    } else {
+        commit(Edit::Other, index);
+    } else if (text != m_catalogue.value(index)) { // else a pick of the value stored
         m_catalogue.setValue(index, text);
+        commit(edit, index);
     }
-    rebuildRule();
 }
 
 void MainWindow::setRowIncluded(int row)
 {
     m_catalogue.setIncluded(propertyAt(row), m_rowChecks[row]->isChecked());
-    rebuildRule();
+    commit(Edit::Other, propertyAt(row));
+}
+
+void MainWindow::storeSelector(Edit edit)
+{
+    if (m_selectorBox->currentText() != m_committed.selector)
+        commit(edit, 0);
 }
 
 void MainWindow::rebuildRule()
 {
-    m_rulePane->setText(
+    m_rulePane->setRule(
         ruleText(m_selectorBox->currentText(), m_onlyChangedCheck->isChecked(), m_catalogue));
+}
+
+// After every change the user makes: the rule is rebuilt, the note of the last read
+// goes, and the change becomes a step of the history.
+void MainWindow::commit(Edit edit, int property)
+{
+    rebuildRule();
+    showNote({});
+    EditorState after = state();
+    m_history->push(new HistoryStep(m_committed, after, property,
+                                    edit == Edit::Typing ? m_typingRun : 0,
+                                    [this](const EditorState &s, int p) { restore(s, p); }));
+    m_committed = std::move(after);
 }
 
 void MainWindow::selectCssLevel(CssLevel level)
 {
     m_catalogue.selectCssLevel(level);
     refreshRows();
-    rebuildRule();
+    commit(Edit::Other, 0);
 }
 
 void MainWindow::resetValues()
 {
     m_catalogue.resetValues();
     refreshRows();
-    rebuildRule();
+    commit(Edit::Other, 0);
 }
 
-void MainWindow::copyRule()
+void MainWindow::readRulePane()
 {
-    const QString text = m_rulePane->text();
+    if (!m_rulePane->hasUnreadText()) {
+        rebuildRule(); // the pane's own undo may have brought back an older rule
+        return;
+    }
+    const QString text = m_rulePane->toPlainText();
+    const ReadRule read = readRule(text);
+    if (read.error != ReadRule::Error::None) {
+        showNote(unreadableNote(read, text));
+        return;
+    }
+    const ImportedRule imported = importRule(read, m_catalogue, m_onlyChangedCheck->isChecked());
+    m_catalogue = imported.catalogue;
+    if (imported.selector)
+        m_selectorBox->setEditText(*imported.selector);
+    m_onlyChangedCheck->setChecked(imported.onlyChanged);
+    m_rulePane->markRead();
+    refreshRows();
+    if (state() == m_committed) {
+        rebuildRule();
+        return;
+    }
+    commit(Edit::Other, 0);
+    showNote(readNote(imported));
+}
+
+void MainWindow::copy(const QString &text)
+{
     QClipboard *const clipboard = QGuiApplication::clipboard();
     clipboard->setText(text);
     if (clipboard->text() != text)
-        std::fputs("stylomat: the rule could not be put on the clipboard\n", stderr);
+        std::fputs("stylomat: the text could not be put on the clipboard\n", stderr);
 }
 
 void MainWindow::showAbout()
 {
     AboutDialog about;
     about.exec();
+}
+
+void MainWindow::showNote(const QString &note)
+{
+    if (note == m_note->text())
+        return;
+    m_note->setText(note);
+    m_note->setVisible(!note.isEmpty());
+    m_rulePane->setAccessibleDescription(note);
+    if (!note.isEmpty()) {
+        QAccessibleEvent alert(m_note, QAccessible::Alert);
+        QAccessible::updateAccessibility(&alert);
+    }
+}
+
+EditorState MainWindow::state() const
+{
+    return {m_catalogue, m_selectorBox->currentText(), m_onlyChangedCheck->isChecked()};
+}
+
+void MainWindow::restore(const EditorState &state, int property)
+{
+    m_catalogue = state.catalogue;
+    m_selectorBox->setEditText(state.selector);
+    m_onlyChangedCheck->setChecked(state.onlyChanged);
+    m_committed = state;
+    ++m_typingRun;
+    const int first = m_rowScrollBar->value();
+    if (property > 0 && (property < first || property >= first + RowCount))
+        showProperty(property, false);
+    refreshRows();
+    rebuildRule();
+    showNote({});
+}
+
+void MainWindow::undo()
+{
+    // Typing in the pane that is not read yet is the pane's own to take back first.
+    if (m_rulePane->hasFocus() && m_rulePane->document()->isUndoAvailable())
+        m_rulePane->undo();
+    else
+        m_history->undo();
+}
+
+void MainWindow::redo()
+{
+    if (m_rulePane->hasFocus() && m_rulePane->document()->isRedoAvailable())
+        m_rulePane->redo();
+    else
+        m_history->redo();
+}
+
+// Pages the rows so that the property is in the top row, or on the last page.
+void MainWindow::showProperty(int property, bool focusValue)
+{
+    m_rowScrollBar->setValue(std::min(property, m_rowScrollBar->maximum()));
+    if (focusValue)
+        m_valueBoxes[property - m_rowScrollBar->value()]->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::mouseDoubleClickEvent(QMouseEvent *event)

@@ -1,22 +1,27 @@
 #pragma once
 
-#include "Catalogue.h"
+#include "EditorState.h"
 #include "WindowSurface.h"
 
 #include <array>
 
 class EditableCombo;
+class FindPopup;
+class QAction;
 class QLabel;
 class QPushButton;
 class QScrollBar;
 class QTimer;
+class QUndoStack;
 class RulePane;
 class WrappingCheckBox;
 
 // The main window. Ten rows show ten properties of the catalogue at a time; the scroll
-// bar says which. Every edit goes the same way: one value moves from a control into
-// the catalogue, then rebuildRule() writes the whole rule into the pane again. The rows
-// hold nothing of their own: refreshRows() rewrites them from the catalogue.
+// bar says which. Every edit goes the same way: one value moves from a control into the
+// catalogue, then commit() rebuilds the whole rule in the pane and makes the edit a step
+// of the history. The rows hold nothing of their own: refreshRows() rewrites them from
+// the catalogue. A rule the user types or pastes into the pane is read back by
+// readRulePane().
 class MainWindow : public WindowSurface {
     Q_OBJECT
 
@@ -32,26 +37,43 @@ protected:
     void wheelEvent(QWheelEvent *event) override;
 
 private:
+    // What a step of the history is, for the steps that fold together.
+    enum class Edit { Typing, Other };
+
     void placeControls();
     void orderTabs();
+    void createActions();
     void connectControls();
 
     [[nodiscard]] int propertyAt(int row) const;
     void refreshRows();
-    void storeRowValue(int row);
+    void storeRowValue(int row, Edit edit);
     void setRowIncluded(int row);
+    void storeSelector(Edit edit);
     void rebuildRule();
+    void commit(Edit edit, int property);
     void selectCssLevel(CssLevel level);
     void resetValues();
-    void copyRule();
+    void readRulePane();
+    void copy(const QString &text);
     void showAbout();
+    void showNote(const QString &note);
+
+    [[nodiscard]] EditorState state() const;
+    void restore(const EditorState &state, int property);
+    void undo();
+    void redo();
+    void showProperty(int property, bool focusValue);
 
     Catalogue m_catalogue;
+    EditorState m_committed; // the state the last step of the history left
+    int m_typingRun = 1;     // a new run starts whenever the focus moves
 
     // Created in this order, which is also the stacking order: the label sits under
     // the selector box it overlaps by one pixel.
     QPushButton *const m_css1Button;
     QPushButton *const m_css2Button;
+    QLabel *const m_note;
     QLabel *const m_selectorLabel;
     EditableCombo *const m_selectorBox;
     WrappingCheckBox *const m_onlyChangedCheck;
@@ -63,4 +85,6 @@ private:
     QPushButton *const m_copyButton;
     // Shows a composed value in its box once the pick that asked for it is over.
     QTimer *const m_deferredRefresh;
+    QUndoStack *const m_history;
+    FindPopup *m_find = nullptr; // made when first asked for
 };

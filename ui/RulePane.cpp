@@ -1,34 +1,106 @@
 #include "RulePane.h"
 
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMimeData>
 #include <QScrollBar>
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// One line break per line, as the document shows them.
+QString withLineFeeds(QString text)
+{
+    return text.replace(u"\r\n"_s, u"\n"_s).replace(u'\r', u'\n');
+}
+
+} // namespace
+
 RulePane::RulePane(QWidget *parent)
     : QPlainTextEdit(parent)
 {
-    setReadOnly(true);
-    setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-    setFocusPolicy(Qt::StrongFocus);
     setTabChangesFocus(true);
     setLineWrapMode(QPlainTextEdit::NoWrap);
-    setUndoRedoEnabled(false);
     // A slim margin lets the rule of one declaration show whole without scrolling.
     document()->setDocumentMargin(2);
+    document()->setModified(false);
 }
 
-void RulePane::setText(const QString &text)
+QString RulePane::text() const
 {
-    if (text == m_text && !m_text.isNull())
+    return hasUnreadText() ? toPlainText() : m_rule;
+}
+
+void RulePane::setRule(const QString &rule)
+{
+    if (hasUnreadText() || (rule == m_rule && !m_rule.isNull()))
         return;
-    m_text = text;
-    // The document would turn CR LF into two paragraph breaks; show one per line break.
+    m_rule = rule;
     // The view stays where the user scrolled it.
-    QString shown = text;
-    shown.replace(u"\r\n"_s, u"\n"_s);
     const int vertical = verticalScrollBar()->value();
     const int horizontal = horizontalScrollBar()->value();
-    setPlainText(shown);
+    setPlainText(withLineFeeds(rule));
+    document()->setModified(false);
     verticalScrollBar()->setValue(vertical);
     horizontalScrollBar()->setValue(horizontal);
+}
+
+bool RulePane::event(QEvent *event)
+{
+    // Undo and redo belong to the window, which hands them back to the pane while it
+    // has typing of its own to undo.
+    if (event->type() == QEvent::ShortcutOverride) {
+        const auto *const key = static_cast<QKeyEvent *>(event);
+        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo))
+            return true;
+    }
+    return QPlainTextEdit::event(event);
+}
+
+void RulePane::keyPressEvent(QKeyEvent *event)
+{
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && event->modifiers().testFlag(Qt::ControlModifier)) {
+        Q_EMIT readRequested();
+        return;
+    }
+    QPlainTextEdit::keyPressEvent(event);
+}
+
+void RulePane::focusOutEvent(QFocusEvent *event)
+{
+    QPlainTextEdit::focusOutEvent(event);
+    // Not when a menu or the list of another box pops up, or another program is chosen.
+    if (event->reason() != Qt::PopupFocusReason && event->reason() != Qt::ActiveWindowFocusReason)
+        Q_EMIT readRequested();
+}
+
+void RulePane::contextMenuEvent(QContextMenuEvent *event)
+{
+    QMenu menu(this);
+    menu.addActions(m_historyActions);
+    menu.addSeparator();
+    const bool selection = textCursor().hasSelection();
+    menu.addAction(u"Vyjmout"_s, QKeySequence::Cut, this, &RulePane::cut)->setEnabled(selection);
+    menu.addAction(u"Kopírovat výběr"_s, QKeySequence::Copy, this, &RulePane::copy)
+        ->setEnabled(selection);
+    menu.addAction(u"Vložit"_s, QKeySequence::Paste, this, &RulePane::paste)
+        ->setEnabled(canPaste());
+    menu.addAction(u"Vybrat vše"_s, QKeySequence::SelectAll, this, &RulePane::selectAll);
+    menu.addSeparator();
+    menu.addActions(m_copyActions);
+    menu.exec(event->globalPos());
+}
+
+void RulePane::insertFromMimeData(const QMimeData *source)
+{
+    if (source->hasText()) {
+        // Pasted CR LF would show as two line breaks each.
+        insertPlainText(withLineFeeds(source->text()));
+        ensureCursorVisible();
+    } else {
+        QPlainTextEdit::insertFromMimeData(source);
+    }
+    Q_EMIT readRequested();
 }

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "Catalogue.h"
+#include "RuleReader.h"
+
+#include <optional>
+
+// What a rule read from the pane makes of the catalogue and the only-changed switch.
+struct ImportedRule {
+    Catalogue catalogue;
+    bool onlyChanged = true;
+    std::optional<QString> selector; // none when the text was declarations only
+    int declarationCount = 0;        // declarations of catalogue properties taken
+    QStringList keptNames;           // unknown names kept as written, in order
+    int keptOther = 0;               // pieces that are no declaration, kept as written
+    bool switchTurnedOff = false;
+};
+
+// Every property the rule names gets the value it last gives and is included; every
+// other property goes back to its default. While onlyChanged is on, the others keep
+// their inclusion, so the rule already equals the text; while it is off, they are left
+// out. A named value equal to its default only stays in the rule with the switch off, so
+// then the switch goes off and the others are left out. Declarations the catalogue does
+// not know and pieces that are no declaration are kept as written. `read` must have no
+// error.
+[[nodiscard]] ImportedRule importRule(const ReadRule &read, const Catalogue &current,
+                                      bool onlyChanged);
