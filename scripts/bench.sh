@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Builds the benchmarks in release mode and prints the figures: the rule build, a key
-# release against a bare pane replacement, a page change, and start-up time and peak
-# memory of the program against a minimal Qt window (each a whole process, 30 runs).
+# Builds the benchmarks in release mode and prints the figures: the rule build, a keystroke
+# to the pane, a page change, a 1 MB paste read back, reading rules, and start-up time and
+# peak memory of the program against a minimal Qt window (each a whole process, 30 runs).
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$root/scripts/setup.sh" >/dev/null
@@ -10,10 +10,14 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DSTYLOMAT_BUILD_BENCH=ON \
         -DSTYLOMAT_BUILD_TESTS=OFF >/dev/null
 fi
-cmake --build "$build" --parallel "$(nproc)" --target bench_stylomat start_stylomat start_bare start_label >/dev/null
+cmake --build "$build" --parallel "$(nproc)" --target bench_stylomat bench_reader start_stylomat \
+    start_bare start_label >/dev/null
 export QT_QPA_PLATFORM=offscreen
 
-"$build/bench/bench_stylomat" -minimumvalue 200 2>/dev/null | grep -E '^(RESULT|PASS|FAIL)|msecs|usecs' -A1 | grep -v '^--'
+for bench in bench_stylomat bench_reader; do
+    "$build/bench/$bench" -minimumvalue 200 2>/dev/null | grep -E '^(RESULT|FAIL)|msecs|usecs' -A1 |
+        grep -v '^--'
+done
 
 python3 - "$build/bench" <<'PY'
 import os, statistics, subprocess, sys, time

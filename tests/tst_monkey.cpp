@@ -1,73 +1,46 @@
 // Thousands of random user events on the real window. After each one the rows must show
-// the catalogue for the page in view and the pane must hold the rule of the model.
-// STYLOMAT_MONKEY_SEED replays a run, STYLOMAT_MONKEY_EVENTS changes its length.
+// the catalogue for the page in view and the pane the rule of the model. Then random
+// changes are undone and redone. STYLOMAT_MONKEY_SEED replays a run,
+// STYLOMAT_MONKEY_EVENTS changes its length.
 #include "RuleBuilder.h"
 #include "WindowDriver.h"
 
 #include <QRandomGenerator>
-#include <QTimer>
 
 class TestMonkey : public QObject {
     Q_OBJECT
 
     QRandomGenerator m_random;
+    quint32 m_seed = qEnvironmentVariableIsSet("STYLOMAT_MONKEY_SEED")
+                         ? quint32(qEnvironmentVariableIntValue("STYLOMAT_MONKEY_SEED"))
+                         : QRandomGenerator::global()->generate();
 
-    int below(int bound) { return int(m_random.bounded(bound)); }
-    template <class T> const T &any(const QList<T> &list)
-    {
-        return list.at(below(int(list.size())));
-    }
+    QString any(const QStringList &list) { return list.at(m_random.bounded(int(list.size()))); }
 
-    // Describes the event it sent, for the failure message.
-    QString randomEvent(WindowDriver &d)
+    // Returns the event it sent, for the failure message; some events bring no change.
+    QString randomEvent(const WindowDriver &d)
     {
-        static const QStringList texts{
-            u"a"_s, u"B "_s,     u"Č"_s,       u"\t"_s,     u"1px"_s,
-            u"😀"_s, u"\u0130"_s, u"e\u0301"_s, u"\u05D0"_s, u"složit z dílčích hodnot"_s};
-        static const QList<QKeyCombination> keys{Qt::Key_Backspace,
-                                                 Qt::Key_Delete,
-                                                 Qt::Key_Left,
-                                                 Qt::Key_Home,
-                                                 Qt::Key_End,
-                                                 Qt::Key_Shift,
-                                                 Qt::Key_Up,
-                                                 Qt::Key_Down,
-                                                 Qt::Key_PageDown,
-                                                 Qt::Key_Tab,
-                                                 Qt::CTRL | Qt::Key_Z,
-                                                 Qt::CTRL | Qt::SHIFT | Qt::Key_Z,
-                                                 Qt::CTRL | Qt::Key_Return};
-        static const QStringList commands{u"css1Button"_s, u"css2Button"_s, u"resetButton"_s,
-                                          u"onlyChangedCheck"_s, u"copyButton"_s};
-        const int row = 1 + below(10);
-        switch (below(8)) {
-        case 0:
-            d.click(d.check(row));
-            return u"tick row %1"_s.arg(row);
-        case 1: {
-            const QString item = d.box(row)->itemText(below(d.box(row)->count()));
-            return WindowDriver::pick(d.box(row), item) ? u"pick %1 in row %2"_s.arg(item).arg(row)
-                                                        : u"FAILED to pick"_s;
-        }
-        case 2:
-            d.click(d.bar(), QPoint(8, below(d.bar()->height())));
-            return u"click the scroll bar"_s;
-        case 3:
-            d.click(commands.at(row % commands.size()));
-            return commands.at(row % commands.size());
-        case 4:
-            d.click(row == 10 ? d.get(u"selectorBox"_s) : d.box(row), QPoint(10, 10));
-            [[fallthrough]];
-        default:
-            if (below(3) == 0) {
-                const QKeyCombination key = any(keys);
-                d.key(key.key(), key.keyboardModifiers());
-                return u"key %1"_s.arg(key.toCombined(), 0, 16);
-            }
-            const QString text = any(texts);
-            d.type(text);
-            return u"type \"%1\""_s.arg(text);
-        }
+        const int row = 1 + int(m_random.bounded(10));
+        const QString item = d.box(row)->itemText(m_random.bounded(d.box(row)->count()));
+        const QString event =
+            any({u"click rowCheck%1"_s.arg(row), u"pick valueBox%1 "_s.arg(row) + item,
+                 u"click valueBox%1"_s.arg(row),
+                 u"click "_s +
+                     any({u"css1Button"_s, u"css2Button"_s, u"resetButton"_s, u"onlyChangedCheck"_s,
+                          u"copyButton"_s, u"selectorBox"_s, u"rulePane"_s, u"rowScrollBar"_s}),
+                 u"key "_s + any({u"Backspace"_s, u"Del"_s, u"Left"_s, u"Home"_s, u"Shift"_s,
+                                  u"Up"_s, u"Down"_s, u"PgDown"_s, u"Tab"_s, u"Ctrl+Z"_s,
+                                  u"Ctrl+Shift+Z"_s, u"Ctrl+Return"_s, u"Ctrl+F"_s, u"Esc"_s}),
+                 u"type "_s + any({u"a"_s, u"B "_s, u"Č"_s, u"\t"_s, u"1px"_s, u"😀"_s, u"\u0130"_s,
+                                   u"e\u0301"_s, u"\u05D0"_s, u"; x: {"_s, u"}"_s,
+                                   u"složit z dílčích hodnot"_s})});
+        d.run({event});
+        // A moment later, as a user would look; a refresh that never comes shows as a row
+        // that does not show its property.
+        (void)QTest::qWaitFor([&] { return !d.get<QTimer>(u"deferredRefresh"_s)->isActive(); });
+        if (QApplication::activePopupWidget() != nullptr) // the find field stays open
+            d.key(u"Esc"_s);
+        return event;
     }
 
     static QString mismatch(const WindowDriver &d)
@@ -75,57 +48,46 @@ class TestMonkey : public QObject {
         const Catalogue &c = d.window.catalogue();
         for (int row = 1; row <= 10; ++row) {
             const int p = d.bar()->value() + row - 1;
-            const QComboBox *const box = d.box(row);
             QStringList offered;
-            for (int i = 0; i < box->count(); ++i)
-                offered << box->itemText(i);
+            for (int i = 0; i < d.box(row)->count(); ++i)
+                offered << d.box(row)->itemText(i);
             if (d.check(row)->text() != Property::at(p).name ||
                 d.check(row)->toolTip() != Property::at(p).description ||
-                d.check(row)->isChecked() != c.isIncluded(p) || box->currentText() != c.value(p) ||
-                offered != Property::at(p).offeredValues)
+                d.check(row)->isChecked() != c.isIncluded(p) ||
+                d.box(row)->currentText() != c.value(p) || offered != Property::at(p).offeredValues)
                 return u"row %1 does not show property %2"_s.arg(row).arg(p);
         }
-        const QString selector = d.get<QComboBox>(u"selectorBox"_s)->currentText();
-        const bool onlyChanged = d.get<QCheckBox>(u"onlyChangedCheck"_s)->isChecked();
         // Text the user typed into the pane stays there until it can be read.
+        const QString rule =
+            ruleText(d.shows(u"selectorBox"_s), d.shows(u"onlyChangedCheck"_s) == u"1"_s, c);
         const bool unread = d.get<RulePane>(u"rulePane"_s)->hasUnreadText();
-        return unread || d.rule() == ruleText(selector, onlyChanged, c) ? QString()
-                                                                        : u"the pane differs"_s;
-    }
-
-    quint32 seed()
-    {
-        const quint32 seed = qEnvironmentVariableIsSet("STYLOMAT_MONKEY_SEED")
-                                 ? quint32(qEnvironmentVariableIntValue("STYLOMAT_MONKEY_SEED"))
-                                 : QRandomGenerator::global()->generate();
-        m_random.seed(seed);
-        return seed;
+        return unread || d.rule() == rule ? QString() : u"the pane differs"_s;
     }
 
     // What the user has made: the model, the selector and the switch.
-    static std::tuple<Catalogue, QString, bool> made(const WindowDriver &d)
+    static auto made(const WindowDriver &d)
     {
-        return {d.window.catalogue(), d.get<QComboBox>(u"selectorBox"_s)->currentText(),
-                d.get<QCheckBox>(u"onlyChangedCheck"_s)->isChecked()};
+        return std::tuple{d.window.catalogue(), d.shows(u"selectorBox"_s),
+                          d.shows(u"onlyChangedCheck"_s)};
     }
 
 private Q_SLOTS:
+    void init()
+    {
+        m_random.seed(m_seed);
+        qInfo("seed %u (replay with STYLOMAT_MONKEY_SEED=%u)", m_seed, m_seed);
+    }
+
     void randomUse()
     {
-        const quint32 seed = this->seed();
         const int events = qEnvironmentVariableIsSet("STYLOMAT_MONKEY_EVENTS")
                                ? qEnvironmentVariableIntValue("STYLOMAT_MONKEY_EVENTS")
                                : 10000;
-        qInfo("monkey seed %u (replay with STYLOMAT_MONKEY_SEED=%u), %d events", seed, seed,
-              events);
         WindowDriver d;
-        for (int n = 1; n <= events; ++n) {
+        for (int n = 1; n <= events && !QTest::currentTestFailed(); ++n) {
             const QString event = randomEvent(d);
-            QTRY_VERIFY(!d.get<QTimer>(u"deferredRefresh"_s)->isActive()); // as a moment later
-            const QString problem = mismatch(d);
-            if (!problem.isEmpty() || event.startsWith(u"FAILED"_s))
-                QFAIL(qPrintable(
-                    u"seed %1, event %2 (%3): %4"_s.arg(seed).arg(n).arg(event, problem)));
+            QVERIFY2(mismatch(d).isEmpty(),
+                     qPrintable(u"event %1 (%2): %3"_s.arg(n).arg(event, mismatch(d))));
         }
     }
 
@@ -133,8 +95,6 @@ private Q_SLOTS:
     // everything gives the end, whatever the changes were.
     void undoAllThenRedoAll()
     {
-        const quint32 seed = this->seed();
-        qInfo("history seed %u", seed);
         WindowDriver d;
         const auto start = made(d);
         for (int n = 0; n < 150; ++n)
@@ -142,12 +102,11 @@ private Q_SLOTS:
         d.click(u"css2Button"_s); // out of the pane, which reads what was typed there
         const auto end = made(d);
         for (int n = 0; n < 200; ++n)
-            d.key(Qt::Key_Z, Qt::ControlModifier);
-        QVERIFY2(made(d) == start, qPrintable(u"seed %1"_s.arg(seed)));
+            d.key(u"Ctrl+Z"_s);
+        QVERIFY(made(d) == start);
         for (int n = 0; n < 200; ++n)
-            d.key(Qt::Key_Y, Qt::ControlModifier);
-        QVERIFY2(made(d) == end, qPrintable(u"seed %1"_s.arg(seed)));
-        QVERIFY(mismatch(d).isEmpty());
+            d.key(u"Ctrl+Y"_s);
+        QVERIFY(made(d) == end);
     }
 };
 

@@ -24,6 +24,8 @@ EditableCombo::EditableCombo(QWidget *parent)
     edit->setCompleter(standIn);
     setLineEdit(edit);
     setCompleter(nullptr);
+    // Enter then neither adds the text to the list nor swaps it for an item that matches
+    // it but for case.
     setInsertPolicy(QComboBox::NoInsert);
     setMaxVisibleItems(12);
     lineEdit()->setMaxLength(std::numeric_limits<int>::max());
@@ -62,17 +64,6 @@ bool EditableCombo::event(QEvent *event)
             return true;
     }
     return QComboBox::event(event);
-}
-
-void EditableCombo::keyPressEvent(QKeyEvent *event)
-{
-    // Enter would make the box pick the list item that matches the text without regard
-    // to case, replacing what was typed.
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        event->accept();
-        return;
-    }
-    QComboBox::keyPressEvent(event);
 }
 
 void EditableCombo::wheelEvent(QWheelEvent *event)

@@ -5,8 +5,8 @@
 class QStringListModel;
 
 // An editable drop-down box that keeps whatever the user types exactly: no inline
-// completion, no insertion or case-folding match on Enter, no length limit, and the
-// mouse wheel is left to the window instead of changing the value.
+// completion, nothing inserted or matched on Enter, no length limit, and the mouse wheel
+// is left to the window instead of changing the value.
 class EditableCombo : public QComboBox {
     Q_OBJECT
 
@@ -23,7 +23,6 @@ public:
 
 protected:
     bool event(QEvent *event) override;
-    void keyPressEvent(QKeyEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
 
 private:

@@ -425,11 +425,14 @@ void MainWindow::restore(const EditorState &state, int property)
 
 void MainWindow::undo()
 {
-    // Typing in the pane that is not read yet is the pane's own to take back first.
-    if (m_rulePane->hasFocus() && m_rulePane->document()->isUndoAvailable())
+    // Typing in the pane that is not read yet is the pane's own to take back first. Taken
+    // back entirely, it leaves the rule it was typed over, which may be out of date.
+    if (m_rulePane->hasFocus() && m_rulePane->document()->isUndoAvailable()) {
         m_rulePane->undo();
-    else
+        rebuildRule();
+    } else {
         m_history->undo();
+    }
 }
 
 void MainWindow::redo()
