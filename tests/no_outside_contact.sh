@@ -10,10 +10,8 @@ trap 'rm -f "$log"' EXIT
 # killed after the run, so nothing it traces can keep this script waiting.
 DBUS_SESSION_BUS_ADDRESS=unix:path=/nonexistent \
     strace -f -qq -e trace=%network,openat,open,creat -o "$log" "$1" &
-sleep 3
-pkill -TERM -P $!
-sleep 1
-kill -KILL $! 2>/dev/null
+sleep 3 && pkill -TERM -P $! # the program; then strace, if anything it traced lingers
+sleep 1 && kill -KILL $! 2>/dev/null
 wait $!
 grep -q openat "$log" || { echo "strace recorded nothing: the program did not run" >&2; exit 1; }
 found=$(grep -E 'open(at)?\(|creat\(' "$log" | grep -E 'O_WRONLY|O_RDWR|O_CREAT|O_TRUNC|creat\(' |

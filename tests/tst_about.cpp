@@ -14,9 +14,8 @@ namespace {
 bool closes(const std::function<void()> &whileOpen, const std::function<void()> &open)
 {
     bool closed = false;
-    QTimer timer; // gone with this call if nothing opened
-    timer.callOnTimeout([&] {
-        timer.stop();
+    const QObject call; // the timer goes with this call if nothing opened
+    QTimer::singleShot(50, &call, [&] {
         if (QWidget *const modal = QApplication::activeModalWidget()) {
             whileOpen();
             QTest::qWait(20);
@@ -24,7 +23,6 @@ bool closes(const std::function<void()> &whileOpen, const std::function<void()> 
             static_cast<QDialog *>(modal)->done(0);
         }
     });
-    timer.start(50);
     open();
     return closed;
 }

@@ -112,9 +112,6 @@ private Q_SLOTS:
             u"pick valueBox3 red • edit selectorBox DIV  • rule div|  {|  background-color: red;|"
             u"  } • key Ctrl+A • key Del • rule |  {|  background-color: red;|  } • pick "
             u"selectorBox blockquote • rule blockquote|  {|  background-color: red;|  }"_s);
-        row("the switch writes every default",
-            u"click onlyChangedCheck • count 78 • has rulePane |  content: empty string;| • "
-            u"click onlyChangedCheck • rule |  {|  }"_s);
         row("CSS 1 only unticks, CSS 2 ticks all",
             u"click onlyChangedCheck • page 33 • click rowCheck1 • click css1Button • count 37 • "
             u"has rowScrollBar Color.. • show rowCheck1 0 • show rowCheck2 0 • show rowCheck5 0 • "
