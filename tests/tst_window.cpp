@@ -29,13 +29,9 @@ private Q_SLOTS:
             u"určuje styl spodního orámování prvku"_s);
         row("valueBox7", {312, 152, 161, 23}, u"Hodnota vlastnosti Border"_s);
         row("rowScrollBar", {480, 8, 17, 241}, u"Posun seznamu vlastností"_s);
-        row("rulePane", {8, 256, 385, 73}, u"Pravidlo stylu"_s,
-            u"Pravidlo lze přepsat nebo vložit; načte se po Ctrl+Enter nebo při odchodu z pole. "
-            u"Zpět: Ctrl+Z, hledat vlastnost: Ctrl+F."_s);
-        row("resetButton", {400, 256, 97, 33}, u"nastav výchozí hodnoty"_s,
-            u"vrátí všem vlastnostem výchozí hodnoty (zpět: Ctrl+Z)"_s);
-        row("copyButton", {400, 296, 97, 33}, u"vlož styl do schránky"_s,
-            u"vloží pravidlo do schránky; další způsoby kopírování v místní nabídce"_s);
+        row("rulePane", {8, 256, 385, 73}, u"Pravidlo stylu"_s);
+        row("resetButton", {400, 256, 97, 33}, u"nastav výchozí hodnoty"_s);
+        row("copyButton", {400, 296, 97, 33}, u"vlož styl do schránky"_s);
     }
     void controls()
     {
@@ -148,9 +144,9 @@ private Q_SLOTS:
             u"same 2 • key Ctrl+Z • same 1 • key Ctrl+Z • same 0 • key Ctrl+Y • same 1 • key "
             u"Ctrl+Shift+Z • same 2 • key Ctrl+Y • key Ctrl+Y • key Ctrl+Y • key Ctrl+Y • same 6 • "
             u"show valueBox1 0 0 0 0"_s);
-        row("typing in the pane is undone there first",
-            u"edit valueBox2 fixed • keep • edit rulePane color: blue • key Ctrl+Z • same 0 • key "
-            u"Ctrl+Z • rule |  {|  }"_s);
+        row("typing in the pane is undone there first, and the rule shown as it is now",
+            u"edit rulePane x: 'a; • edit valueBox2 fixed • click rulePane • key Ctrl+Z • rule |  "
+            u"{|  background-attachment: fixed;|  } • key Ctrl+Z • rule |  {|  }"_s);
         row("copy the rule three ways, as another program reads it",
             u"edit selectorBox Tělo  • edit valueBox4 url(a&b.png) • page 43 • edit valueBox1 "
             u"\"Times New Roman\", serif • keep • rule tělo|  {|  background-image: url(a&b.png);"

@@ -1,5 +1,7 @@
 #include "EditableCombo.h"
 
+#include "HistoryStep.h"
+
 #include <QAbstractItemView>
 #include <QCompleter>
 #include <QCoreApplication>
@@ -58,12 +60,7 @@ void EditableCombo::showPopup()
 bool EditableCombo::event(QEvent *event)
 {
     // Undo and redo are the window's: its history replaces the text field's own.
-    if (event->type() == QEvent::ShortcutOverride) {
-        const auto *const key = static_cast<QKeyEvent *>(event);
-        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo))
-            return true;
-    }
-    return QComboBox::event(event);
+    return isHistoryShortcut(event) || QComboBox::event(event);
 }
 
 void EditableCombo::wheelEvent(QWheelEvent *event)

@@ -2,9 +2,20 @@
 
 #include "EditorState.h"
 
+#include <QKeyEvent>
 #include <QUndoCommand>
 
 #include <functional>
+
+// Whether a text field is asked to keep the Undo or Redo keys for itself: the window's
+// history takes them instead, so a field answers no.
+[[nodiscard]] inline bool isHistoryShortcut(const QEvent *event)
+{
+    if (event->type() != QEvent::ShortcutOverride)
+        return false;
+    const auto *const key = static_cast<const QKeyEvent *>(event);
+    return key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo);
+}
 
 // One step of the window's history: the state before and after it. A run of typing in
 // one box is one step: keystrokes of the same run fold into it.

@@ -19,6 +19,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTimer>
@@ -171,16 +172,10 @@ void MainWindow::placeControls()
     m_rulePane->setGeometry(layout::rulePane.pixels());
     m_rulePane->setFont(paneFont());
 
-    m_rulePane->setToolTip(u"Pravidlo lze přepsat nebo vložit; načte se po Ctrl+Enter nebo "
-                           u"při odchodu z pole. Zpět: Ctrl+Z, hledat vlastnost: Ctrl+F."_s);
-
     m_resetButton->setObjectName(u"resetButton"_s);
     m_resetButton->setGeometry(layout::resetButton.pixels());
-    m_resetButton->setToolTip(u"vrátí všem vlastnostem výchozí hodnoty (zpět: Ctrl+Z)"_s);
     m_copyButton->setObjectName(u"copyButton"_s);
     m_copyButton->setGeometry(layout::copyButton.pixels());
-    m_copyButton->setToolTip(
-        u"vloží pravidlo do schránky; další způsoby kopírování v místní nabídce"_s);
 
     m_note->setObjectName(u"note"_s);
     m_note->setGeometry(layout::note.pixels());
@@ -207,13 +202,16 @@ void MainWindow::createActions()
 {
     // The window's history serves every control, the text fields included.
     auto *const undo = new QAction(u"Zpět"_s, this);
+    undo->setToolTip(u"vrátí poslední změnu (Ctrl+Z)"_s);
     undo->setShortcut(QKeySequence::Undo);
     connect(undo, &QAction::triggered, this, &MainWindow::undo);
     auto *const redo = new QAction(u"Znovu"_s, this);
+    redo->setToolTip(u"provede vrácenou změnu znovu (Ctrl+Shift+Z nebo Ctrl+Y)"_s);
     redo->setShortcuts(
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     connect(redo, &QAction::triggered, this, &MainWindow::redo);
     auto *const find = new QAction(u"Najít vlastnost"_s, this);
+    find->setToolTip(u"najde vlastnost podle názvu nebo slova z popisu (Ctrl+F)"_s);
     find->setShortcut(QKeySequence::Find);
     connect(find, &QAction::triggered, this, [this] {
         if (m_find == nullptr) {
@@ -239,11 +237,17 @@ void MainWindow::createActions()
     const QList<QAction *> copies{copying(u"Kopírovat pravidlo"_s, nullptr),
                                   copying(u"Kopírovat deklarace"_s, &declarationText),
                                   copying(u"Kopírovat jako atribut style"_s, &styleAttribute)};
-    m_rulePane->setMenuActions({undo, redo}, copies);
-    auto *const separator = new QAction(this);
-    separator->setSeparator(true);
-    m_copyButton->addActions(QList<QAction *>{undo, redo, separator} + copies);
-    m_copyButton->setContextMenuPolicy(Qt::ActionsContextMenu);
+    m_rulePane->setMenuActions({undo, redo, find}, copies);
+    m_copyButton->setContextMenuPolicy(Qt::CustomContextMenu);
+    connect(m_copyButton, &QWidget::customContextMenuRequested, this,
+            [this, undo, redo, find, copies](QPoint at) {
+                QMenu menu(this);
+                menu.setToolTipsVisible(true); // they name the keys
+                menu.addActions({undo, redo, find});
+                menu.addSeparator();
+                menu.addActions(copies);
+                menu.exec(m_copyButton->mapToGlobal(at));
+            });
 }
 
 void MainWindow::connectControls()

@@ -1,5 +1,7 @@
 #include "RulePane.h"
 
+#include "HistoryStep.h"
+
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
@@ -50,12 +52,7 @@ bool RulePane::event(QEvent *event)
 {
     // Undo and redo belong to the window, which hands them back to the pane while it
     // has typing of its own to undo.
-    if (event->type() == QEvent::ShortcutOverride) {
-        const auto *const key = static_cast<QKeyEvent *>(event);
-        if (key->matches(QKeySequence::Undo) || key->matches(QKeySequence::Redo))
-            return true;
-    }
-    return QPlainTextEdit::event(event);
+    return isHistoryShortcut(event) || QPlainTextEdit::event(event);
 }
 
 void RulePane::keyPressEvent(QKeyEvent *event)
@@ -79,6 +76,7 @@ void RulePane::focusOutEvent(QFocusEvent *event)
 void RulePane::contextMenuEvent(QContextMenuEvent *event)
 {
     QMenu menu(this);
+    menu.setToolTipsVisible(true); // the window's actions name their keys
     menu.addActions(m_historyActions);
     menu.addSeparator();
     const bool selection = textCursor().hasSelection();

@@ -18,8 +18,8 @@ public:
     void setRule(const QString &rule);
     // The user's text was read: the next rule replaces it.
     void markRead() { document()->setModified(false); }
-    // The window's undo and redo, which open the context menu, and its ways to copy,
-    // which close it.
+    // The window's undo, redo and find, which open the context menu, and its ways to
+    // copy, which close it.
     void setMenuActions(const QList<QAction *> &history, const QList<QAction *> &copies)
     {
         m_historyActions = history;
