@@ -5,19 +5,38 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// Calls write(name, value) for each declaration the rule writes, in order; a kept
+// declaration comes as its whole text with an empty value. The rule is built on every
+// keystroke, so nothing is put together here that the caller does not need.
+template <class Write> void forEachDeclaration(bool onlyChanged, const Catalogue &c, Write write)
+{
+    for (int i = 1; i <= PropertyCount; ++i) {
+        if (!c.isIncluded(i))
+            continue;
+        const QString value = lowerTrimmed(c.value(i));
+        if (!value.isEmpty() &&
+            !(onlyChanged && value == lowerTrimmed(Property::at(i).defaultValue)))
+            write(Property::at(i).name.toLower(), value);
+    }
+    for (const QString &kept : c.keptDeclarations())
+        write(kept, QString());
+}
+
+QString declaration(const QString &name, const QString &value)
+{
+    return value.isNull() ? name + u';' : name + u": "_s + value + u';';
+}
+
+} // namespace
+
 QStringList declarations(bool onlyChanged, const Catalogue &catalogue)
 {
     QStringList lines;
-    for (int i = 1; i <= PropertyCount; ++i) {
-        if (!catalogue.isIncluded(i))
-            continue;
-        const QString value = lowerTrimmed(catalogue.value(i));
-        if (value.isEmpty() || (onlyChanged && value == lowerTrimmed(Property::at(i).defaultValue)))
-            continue;
-        lines += Property::at(i).name.toLower() + u": "_s + value + u';';
-    }
-    for (const QString &kept : catalogue.keptDeclarations())
-        lines += kept + u';';
+    forEachDeclaration(onlyChanged, catalogue, [&lines](const QString &name, const QString &value) {
+        lines += declaration(name, value);
+    });
     return lines;
 }
 
@@ -27,11 +46,16 @@ QString ruleText(const QString &selector, bool onlyChanged, const Catalogue &cat
     QString text = lowerTrimmed(selector);
     text += lineBreak;
     text += u"  {";
-    for (const QString &line : declarations(onlyChanged, catalogue)) {
+    forEachDeclaration(onlyChanged, catalogue, [&text](const QString &name, const QString &value) {
         text += lineBreak;
         text += u"  ";
-        text += line;
-    }
+        text += name;
+        if (!value.isNull()) {
+            text += u": ";
+            text += value;
+        }
+        text += u';';
+    });
     text += lineBreak;
     text += u"  }";
     return text;
@@ -39,7 +63,7 @@ QString ruleText(const QString &selector, bool onlyChanged, const Catalogue &cat
 
 QString declarationText(bool onlyChanged, const Catalogue &catalogue)
 {
-    return declarations(onlyChanged, catalogue).join(u"\r\n");
+    return declarations(onlyChanged, catalogue).join(u"\r\n"_s);
 }
 
 QString styleAttribute(bool onlyChanged, const Catalogue &catalogue)
