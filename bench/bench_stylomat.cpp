@@ -1,6 +1,7 @@
 // How long the work on the per-keystroke path takes. Run with ./scripts/bench.sh.
 #include "Catalogue.h"
 #include "MainWindow.h"
+#include "PropertySearch.h"
 #include "RuleBuilder.h"
 
 #include <QCheckBox>
@@ -36,6 +37,17 @@ private Q_SLOTS:
             rule = ruleText(u"body"_s, false, catalogue);
         }
         QCOMPARE(rule.count(u"\r\n"_s), 80);
+    }
+
+    // What the find field does for each letter typed.
+    void findOneLetterMore()
+    {
+        QList<int> found;
+        QBENCHMARK
+        {
+            found = findProperties(u"vzdálenost mezi ř");
+        }
+        QCOMPARE(found.size(), 1); // Line-height
     }
 
     // A keystroke in a value box that changes the value: store, rebuild, replace the pane.
