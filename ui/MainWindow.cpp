@@ -121,6 +121,13 @@ MainWindow::MainWindow(QWidget *parent)
     m_rulePane->setFocus();
 }
 
+MainWindow::~MainWindow()
+{
+    // Hiding a window takes the focus from its controls, and they tell this window so:
+    // it must happen while the window is whole, not in QWidget's destructor.
+    hide();
+}
+
 void MainWindow::placeControls()
 {
     setObjectName(u"mainWindow"_s);

@@ -29,6 +29,7 @@ public:
     static constexpr int RowCount = 10;
 
     explicit MainWindow(QWidget *parent = nullptr);
+    ~MainWindow() override;
 
     [[nodiscard]] const Catalogue &catalogue() const { return m_catalogue; }
 
