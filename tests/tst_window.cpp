@@ -99,8 +99,7 @@ private Q_SLOTS:
             u"Home • key Up • has rowScrollBar Background.."_s);
         row("a composed value is in the rule at once and in its box a moment later",
             u"page 58 • edit valueBox5 1em • pick valueBox1 složit z dílčích hodnot • rule |  {|"
-            u"  margin: 1em 0 0 0;|  margin-top: 1em;|  } • show valueBox1 složit z dílčích "
-            u"hodnot • wait • show valueBox1 1em 0 0 0"_s);
+            u"  margin: 1em 0 0 0;|  margin-top: 1em;|  } • wait • show valueBox1 1em 0 0 0"_s);
         row("typing the compose item composes; the empty item empties",
             u"page 42 • edit valueBox1 složit z dílčích hodnot • wait • show valueBox1 normal "
             u"normal normal medium/normal serif • pick valueBox1  • rule |  {|  }"_s);
