@@ -121,8 +121,8 @@ private Q_SLOTS:
             u"click rulePane • key Ctrl+A • paste P {\n Margin: 0 auto; COLOR: #333 !important; "
             u"/* x; */ border-radius: 4px;\n junk; color: #444 } • rule p|  {|  color: #444;|  "
             u"margin: 0 auto;|  border-radius: 4px;|  junk;|  } • show selectorBox P • show note "
-            u"Převzaté deklarace: 3. Neznámé vlastnosti ponechány, jak jsou napsány: "
-            u"border-radius. Části, které nejsou deklarací, ponechány, jak jsou napsány: 1. • "
+            u"Převzato deklarací: 3. Neznámé vlastnosti ponechány: border-radius. Ponecháno "
+            u"jiných částí: 1. • "
             u"click css1Button • click resetButton • rule p|  {|  border-radius: 4px;|  junk;|  "
             u"} • show note "_s);
         row("declarations with a default value turn the switch off",

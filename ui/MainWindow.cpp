@@ -54,22 +54,21 @@ const QStringList &selectorNames()
     return names;
 }
 
-// What a read of the pane took, for the note by the pane.
+// What a read of the pane took, for the note beside it: short, the space is small.
 QString readNote(const ImportedRule &imported)
 {
-    QStringList note{u"Převzaté deklarace: %1."_s.arg(imported.declarationCount)};
+    QStringList note{u"Převzato deklarací: %1."_s.arg(imported.declarationCount)};
     if (!imported.keptNames.isEmpty()) {
-        const qsizetype more = imported.keptNames.size() - 5;
-        note << u"Neznámé vlastnosti ponechány, jak jsou napsány: %1%2."_s.arg(
-            imported.keptNames.mid(0, 5).join(u", "_s),
-            more > 0 ? u" a %1 dalších"_s.arg(more) : QString());
+        const qsizetype more = imported.keptNames.size() - 3;
+        note << u"Neznámé vlastnosti ponechány: %1%2."_s.arg(
+            imported.keptNames.mid(0, 3).join(u", "_s),
+            more > 0 ? u" a další (%1)"_s.arg(more) : QString());
     }
     if (imported.keptOther > 0)
-        note << u"Části, které nejsou deklarací, ponechány, jak jsou napsány: %1."_s.arg(
-            imported.keptOther);
+        note << u"Ponecháno jiných částí: %1."_s.arg(imported.keptOther);
     if (imported.switchTurnedOff)
-        note << u"Volba „Zapisovat pouze změněné vlastnosti“ vypnuta, protože pravidlo uvádí "
-                u"i výchozí hodnoty."_s;
+        note << u"Volba „Zapisovat pouze změněné vlastnosti“ vypnuta: pravidlo uvádí výchozí "
+                u"hodnoty."_s;
     return note.join(u' ');
 }
 
@@ -187,6 +186,9 @@ void MainWindow::placeControls()
     m_note->setObjectName(u"note"_s);
     m_note->setGeometry(layout::note.pixels());
     m_note->setWordWrap(true);
+    QFont small = font();
+    small.setPointSizeF(8.25);
+    m_note->setFont(small);
     m_note->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_note->hide();
 
