@@ -125,8 +125,9 @@ private Q_SLOTS:
             u"jiných částí: 1. • "
             u"click css1Button • click resetButton • rule p|  {|  border-radius: 4px;|  junk;|  "
             u"} • show note "_s);
-        row("declarations with a default value turn the switch off",
-            u"edit valueBox2 fixed • edit rulePane color: red; margin-top: 0 • key Ctrl+Return • "
+        row("pasted declarations with a default value turn the switch off",
+            u"edit valueBox2 fixed • click rulePane • key Ctrl+A • paste color: red; margin-top: 0 "
+            u"• "
             u"rule |  {|  color: red;|  margin-top: 0;|  } • show onlyChangedCheck 0 • has note "
             u"vypnuta • show valueBox2 scroll • show rowCheck2 0"_s);
         row("text that is not one rule stays as typed",
