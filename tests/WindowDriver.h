@@ -165,8 +165,9 @@ struct WindowDriver {
                 kept << rule();
             } else if (verb == u"same"_s) {
                 QCOMPARE(rule(), kept.value(all.toInt()));
-            } else if (verb == u"rule"_s) {
+            } else if (verb == u"rule"_s) { // as the pane holds it and as it shows it
                 QCOMPARE(shows(u"rulePane"_s), all);
+                QCOMPARE(get<RulePane>(u"rulePane"_s)->toPlainText().replace(u'\n', u'|'), all);
             } else if (verb == u"count"_s) {
                 QCOMPARE(rule().count(u"\r\n"_s) - 2, all.toInt());
             } else if (verb == u"wait"_s) {

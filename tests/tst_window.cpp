@@ -130,6 +130,8 @@ private Q_SLOTS:
             u"• "
             u"rule |  {|  color: red;|  margin-top: 0;|  } • show onlyChangedCheck 0 • has note "
             u"vypnuta • show valueBox2 scroll • show rowCheck2 0"_s);
+        row("a text that changes nothing is shown rebuilt, with no note",
+            u"edit rulePane {} • key Ctrl+Return • rule |  {|  } • show note "_s);
         row("text that is not one rule stays as typed",
             u"edit rulePane p { color: red }\na {} • click valueBox1 • rule p { color: "
             u"red }|a {} • has note text za koncem pravidla (řádek 2, znak 1) • edit valueBox3 "

@@ -16,8 +16,12 @@ public:
     [[nodiscard]] bool hasUnreadText() const { return document()->isModified(); }
     // Shows a newly built rule unless the user's text waits to be read.
     void setRule(const QString &rule);
-    // The user's text was read: the next rule replaces it.
-    void markRead() { document()->setModified(false); }
+    // The user's text was read: the next rule replaces it, even one equal to the last.
+    void markRead()
+    {
+        document()->setModified(false);
+        m_rule.clear();
+    }
     // The window's undo, redo and find, which open the context menu, and its ways to
     // copy, which close it.
     void setMenuActions(const QList<QAction *> &history, const QList<QAction *> &copies)
