@@ -1,8 +1,5 @@
 #include "Catalogue.h"
 
-#include <stdexcept>
-#include <string>
-
 Catalogue::Catalogue()
 {
     m_included.fill(true);
@@ -11,13 +8,13 @@ Catalogue::Catalogue()
 
 void Catalogue::resetValues()
 {
-    for (int i = 1; i <= PropertyCount; ++i)
+    for (const int i : Property::indices())
         m_values[slot(i)] = Property::at(i).defaultValue;
 }
 
 void Catalogue::selectCssLevel(CssLevel level)
 {
-    for (int i = 1; i <= PropertyCount; ++i) {
+    for (const int i : Property::indices()) {
         if (level == CssLevel::Css2)
             m_included[slot(i)] = true;
         else if (Property::at(i).level == CssLevel::Css2)
@@ -27,7 +24,6 @@ void Catalogue::selectCssLevel(CssLevel level)
 
 std::size_t Catalogue::slot(int index)
 {
-    if (index < 1 || index > PropertyCount)
-        throw std::out_of_range("property index " + std::to_string(index) + " is outside 1..102");
+    Property::checkIndex(index);
     return std::size_t(index - 1);
 }

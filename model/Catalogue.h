@@ -7,8 +7,8 @@
 #include <array>
 
 // What the user has made of the 102 properties: each one's current value and whether
-// it is included in the rule. Indices run 1 to 102; any other index is a programming
-// error and throws std::out_of_range.
+// it is included in the rule. Indices run 1 to 102; any other index is a fault of the
+// program and stops it.
 class Catalogue {
 public:
     // Every property included, every value its default.

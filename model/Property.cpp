@@ -2,11 +2,9 @@
 
 #include <QHash>
 
+#include <array>
 #include <initializer_list>
-#include <stdexcept>
 #include <string>
-#include <string_view>
-#include <vector>
 
 namespace {
 
@@ -69,12 +67,12 @@ QStringList list(std::initializer_list<const char16_t *> values)
 
 // Columns: name, default, description, level, offered values (a shorthand also offers
 // composeOffer() last), and a shorthand's parts in the order they are joined.
-std::vector<Property> buildTable()
+std::array<Property, PropertyCount> buildTable()
 {
     const QStringList &colours = colourKeywords();
     const QStringList &borderStyles = ::borderStyles();
     const QStringList &borderWidths = ::borderWidths();
-    return {
+    auto rows = std::to_array<Property>({
         row(u"Background", u"", u"sdružená vlastnost určující vlastnosti pozadí prvku", Css1,
             {u"inherit"},
             {u"Background-attachment", u"Background-color", u"Background-image",
@@ -311,13 +309,10 @@ std::vector<Property> buildTable()
         row(u"Word-spacing", u"normal", u"určuje velikost mezer mezi slovy", Css1,
             {u"normal", u"inherit"}),
         row(u"Z-index", u"auto", u"určuje pořadí prvku na ose z", Css2, {u"auto", u"inherit"}),
-    };
-}
-
-const std::vector<Property> &table()
-{
-    static const std::vector<Property> properties = buildTable();
-    return properties;
+    });
+    // A row more or less than the catalogue has does not build.
+    static_assert(std::tuple_size_v<decltype(rows)> == PropertyCount);
+    return rows;
 }
 
 } // namespace
@@ -349,20 +344,33 @@ const QStringList &composeOffer()
     return values;
 }
 
+const std::array<Property, PropertyCount> &Property::all()
+{
+    static const std::array<Property, PropertyCount> properties = buildTable();
+    return properties;
+}
+
 const Property &Property::at(int index)
 {
-    if (index < 1 || index > PropertyCount)
-        throw std::out_of_range("property index " + std::to_string(index) + " is outside 1..102");
-    return table()[std::size_t(index - 1)];
+    checkIndex(index);
+    return all()[std::size_t(index - 1)];
+}
+
+void Property::checkIndex(int index)
+{
+    // Every index comes from a row of the window, a loop over indices() or indexOf(), so one
+    // outside is a fault of the program: stop at once rather than unwind through Qt.
+    if (index < 1 || index > PropertyCount) [[unlikely]]
+        qFatal("property index %d is outside 1..%d", index, PropertyCount);
 }
 
 int Property::indexOf(QStringView name)
 {
-    static const QHash<QString, int> indices = [] {
-        QHash<QString, int> byName;
-        for (int i = 1; i <= PropertyCount; ++i)
-            byName.insert(at(i).name.toLower(), i);
-        return byName;
+    static const QHash<QString, int> byName = [] {
+        QHash<QString, int> names;
+        for (const int i : indices())
+            names.insert(at(i).name.toLower(), i);
+        return names;
     }();
-    return indices.value(name.toString().toLower());
+    return byName.value(name.toString().toLower());
 }

@@ -4,6 +4,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <array>
+#include <ranges>
+
 // The 102 CSS 1 and 2 properties the program knows, with everything fixed about each:
 // one row per property in Property.cpp. A property is identified by its index, 1 to
 // 102, in the catalogue's order (case-insensitive alphabetical, hyphen before letters);
@@ -36,8 +39,15 @@ struct Property {
 
     [[nodiscard]] bool isShorthand() const { return !parts.isEmpty(); }
 
-    // The property with this index. Throws std::out_of_range outside 1..102.
+    // The whole table, in catalogue order: all()[i - 1] is the property with index i.
+    [[nodiscard]] static const std::array<Property, PropertyCount> &all();
+    // The property with this index; an index outside 1..102 stops the program.
     [[nodiscard]] static const Property &at(int index);
+    // The indices 1..102 in catalogue order, the one way to walk the properties:
+    // for (const int i : Property::indices()).
+    [[nodiscard]] static constexpr auto indices() { return std::views::iota(1, PropertyCount + 1); }
+    // Stops the program on an index outside 1..102.
+    static void checkIndex(int index);
     // The index of the property with this name, ignoring case; 0 when there is none.
     [[nodiscard]] static int indexOf(QStringView name);
 };

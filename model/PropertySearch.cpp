@@ -31,7 +31,7 @@ const std::array<Searchable, PropertyCount> &searchables()
 {
     static const std::array<Searchable, PropertyCount> all = [] {
         std::array<Searchable, PropertyCount> table;
-        for (int i = 1; i <= PropertyCount; ++i) {
+        for (const int i : Property::indices()) {
             table[std::size_t(i - 1)] = {plain(Property::at(i).name).remove(u'-'),
                                          plain(Property::at(i).description)
                                              .replace(u'-', u' ')
@@ -67,7 +67,7 @@ QList<int> findProperties(QStringView query)
     QList<int> byDescription;
     if (name.isEmpty())
         return byName;
-    for (int i = 1; i <= PropertyCount; ++i) {
+    for (const int i : Property::indices()) {
         const Searchable &s = searchables()[std::size_t(i - 1)];
         if (s.name.contains(name))
             byName += i;

@@ -12,7 +12,7 @@ namespace {
 // keystroke, so nothing is put together here that the caller does not need.
 template <class Write> void forEachDeclaration(bool onlyChanged, const Catalogue &c, Write write)
 {
-    for (int i = 1; i <= PropertyCount; ++i) {
+    for (const int i : Property::indices()) {
         if (!c.isIncluded(i))
             continue;
         const QString value = lowerTrimmed(c.value(i));

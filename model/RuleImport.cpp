@@ -37,7 +37,7 @@ ImportedRule importRule(const ReadRule &read, const Catalogue &current, bool onl
         }
     }
     if (!result.onlyChanged) {
-        for (int i = 1; i <= PropertyCount; ++i)
+        for (const int i : Property::indices())
             c.setIncluded(i, named.contains(i));
     }
     return result;

@@ -19,7 +19,7 @@ QString plainRule(const QString &selector, bool onlyChanged, const Catalogue &c)
     static const QRegularExpression outerSpaces(u"^ +| +$"_s);
     const auto normal = [](const QString &s) { return s.toLower().remove(outerSpaces); };
     QStringList lines{normal(selector), u"  {"_s};
-    for (int i = 1; i <= PropertyCount; ++i) {
+    for (const int i : Property::indices()) {
         const QString value = normal(c.value(i));
         if (c.isIncluded(i) && !value.isEmpty() &&
             !(onlyChanged && value == normal(Property::at(i).defaultValue)))
@@ -53,7 +53,7 @@ private Q_SLOTS:
     {
         QCryptographicHash digest(QCryptographicHash::Sha1);
         int items = 0, shorthands = 0, css2 = 0;
-        for (int i = 1; i <= PropertyCount; ++i) {
+        for (const int i : Property::indices()) {
             const Property &p = Property::at(i);
             QStringList fields{p.name, p.defaultValue, p.description, QString::number(int(p.level)),
                                p.offeredValues.join(u'|')};
@@ -98,7 +98,7 @@ private Q_SLOTS:
                                 u"Č\tx"_s, u"url(a;b)"_s, u"'x;y'"_s,  u""_s};
         for (int round = 0; round < 300; ++round) {
             Catalogue c;
-            for (int i = 1; i <= PropertyCount; ++i) {
+            for (const int i : Property::indices()) {
                 const QStringList &offered = Property::at(i).offeredValues;
                 c.setValue(i, random.bounded(2) ? offered.at(random.bounded(int(offered.size())))
                                                 : typed.at(random.bounded(int(typed.size()))));
@@ -217,7 +217,7 @@ private Q_SLOTS:
     {
         Catalogue c = edited(u"-Color"_s);
         c.selectCssLevel(CssLevel::Css1);
-        for (int i = 1; i <= PropertyCount; ++i) // Color stays out: CSS 1 includes nothing
+        for (const int i : Property::indices()) // Color stays out: CSS 1 includes nothing
             QCOMPARE(c.isIncluded(i), i != 33 && Property::at(i).level == CssLevel::Css1);
         c.selectCssLevel(CssLevel::Css2);
         QVERIFY(c == Catalogue());
