@@ -1,7 +1,8 @@
 // libFuzzer harness for reading a rule back from the pane. The bytes are read as UTF-16, so
 // NULs and lone surrogates occur. A fault must be reported at a character of its kind. A
-// text that reads is applied and built as the window does; that rule must read again, and
-// after one such round the rule must stay the same (the first may still lower-case and trim).
+// text that reads is applied and built as the window does; that rule must have CR LF line
+// breaks only, read again, and after one such round stay the same (the first round may
+// still lower-case, trim and drop what is overridden).
 #include "RuleBuilder.h"
 #include "RuleImport.h"
 
@@ -10,20 +11,52 @@
 
 namespace {
 
+// Whether the fault is reported at a character that can cause it.
+bool placed(Reading::Error error, QChar c)
+{
+    const char16_t u = c.unicode();
+    switch (error) {
+    case Reading::Error::None:
+        return true;
+    case Reading::Error::UnclosedComment:
+        return u == u'/';
+    case Reading::Error::UnclosedString:
+    case Reading::Error::BadString:
+        return u == u'"' || u == u'\'';
+    case Reading::Error::StrayBackslash:
+        return u == u'\\';
+    case Reading::Error::UnclosedBracket: // a bracket, or the name of a function
+        return u == u'(' || u == u'[' || u == u'-' || u == u'_' || u == u'\\' || u >= 0x80 ||
+               u == 0 || c.isLetter();
+    case Reading::Error::MissingClosingBrace:
+    case Reading::Error::NestedBlock:
+        return u == u'{';
+    case Reading::Error::StrayClosingBrace:
+        return u == u'}';
+    case Reading::Error::TextAfterRule:
+        return !QStringView(u" \t\n\r\f").contains(c);
+    case Reading::Error::DeclarationsBeforeBlock:
+        return true; // a ";" or where the declarations start
+    }
+    return false;
+}
+
 QString rebuilt(const QString &text)
 {
     const ReadRule read = readRule(text);
-    if (read.error != ReadRule::Error::None) {
-        static const QStringView kinds[] = {u"", u"/", u"\"'\\", u"([", u"{", u"{", u"", u"}"};
-        const QChar c = read.errorAt >= 0 && read.errorAt < text.size() ? text[read.errorAt] : u' ';
-        if (read.error == ReadRule::Error::TextAfterRule ? QStringView(u" \t\n\r\f").contains(c)
-                                                         : !kinds[int(read.error)].contains(c))
+    if (read.error != Reading::Error::None) {
+        if (read.errorAt < 0 || read.errorAt >= text.size() ||
+            !placed(read.error, text[read.errorAt]))
             std::abort();
         return {};
     }
     const ImportedRule imported = importRule(read, Catalogue(), true);
-    return ruleText(imported.selector.value_or(QString()), imported.onlyChanged,
-                    imported.catalogue);
+    const QString rule =
+        ruleText(imported.selector.value_or(QString()), imported.onlyChanged, imported.catalogue);
+    const qsizetype lineBreaks = rule.count(u"\r\n");
+    if (rule.count(u'\n') != lineBreaks || rule.count(u'\r') != lineBreaks)
+        std::abort();
+    return rule;
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <array>
 
 namespace {
@@ -42,17 +43,20 @@ const std::array<Searchable, PropertyCount> &searchables()
     return all;
 }
 
-bool describes(const QStringList &words, const QStringList &queryWords)
+// How well the description's words answer the query's: 2 when each query word begins a
+// word, 1 when each does but for its last letter, which Czech inflects ("sirka" for
+// "šířku"), 0 when some does not.
+int describes(const QStringList &words, const QStringList &queryWords)
 {
+    int rank = 2;
     for (const QString &query : queryWords) {
         const QStringView stem = query.size() > 3 ? QStringView(query).chopped(1) : query;
-        bool found = false;
+        int best = 0;
         for (const QString &word : words)
-            found = found || word.startsWith(stem);
-        if (!found)
-            return false;
+            best = std::max(best, word.startsWith(query) ? 2 : word.startsWith(stem) ? 1 : 0);
+        rank = std::min(rank, best);
     }
-    return true;
+    return rank;
 }
 
 } // namespace
@@ -63,16 +67,21 @@ QList<int> findProperties(QStringView query)
     const QString name = QString(plainQuery).remove(u'-').remove(u' ');
     const QStringList words =
         QString(plainQuery).replace(u'-', u' ').split(u' ', Qt::SkipEmptyParts);
-    QList<int> byName;
-    QList<int> byDescription;
     if (name.isEmpty())
-        return byName;
+        return {};
+    // By rank (a name, a word beginning so, a word beginning so but for the last letter),
+    // then the shorter name, then the catalogue's order.
+    QList<std::pair<int, int>> found; // (rank key, index)
     for (const int i : Property::indices()) {
         const Searchable &s = searchables()[std::size_t(i - 1)];
-        if (s.name.contains(name))
-            byName += i;
-        else if (describes(s.descriptionWords, words))
-            byDescription += i;
+        const int rank = s.name.contains(name) ? 3 : describes(s.descriptionWords, words);
+        if (rank > 0)
+            found.append({-rank * 1000 + int(Property::at(i).name.size()), i});
     }
-    return byName + byDescription;
+    std::stable_sort(found.begin(), found.end(),
+                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    QList<int> indices;
+    for (const auto &[key, index] : found)
+        indices += index;
+    return indices;
 }

@@ -1,74 +1,179 @@
 #include "RuleBuilder.h"
 
 #include "Catalogue.h"
+#include "CssTokenizer.h"
 #include "TextNormal.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
-// Calls write(name, value) for each declaration the rule writes, in order; a kept
-// declaration comes as its whole text with an empty value. The rule is built on every
-// keystroke, so nothing is put together here that the caller does not need.
-template <class Write> void forEachDeclaration(bool onlyChanged, const Catalogue &c, Write write)
+using Type = CssToken::Type;
+
+bool hasLineBreak(QStringView text)
 {
-    for (const int i : Property::indices()) {
-        if (!c.isIncluded(i))
-            continue;
-        const QString value = lowerTrimmed(c.value(i));
-        if (!value.isEmpty() &&
-            !(onlyChanged && value == lowerTrimmed(Property::at(i).defaultValue)))
-            write(Property::at(i).name.toLower(), value);
-    }
-    for (const QString &kept : c.keptDeclarations())
-        write(kept, QString());
+    return text.contains(u'\n') || text.contains(u'\r') || text.contains(u'\f');
 }
 
-QString declaration(const QString &name, const QString &value)
+// Spaces trimmed at both ends, but for one that a backslash escapes: without it the
+// backslash would escape the ";" or line break written next.
+QString trimmedWritten(const QString &out)
 {
-    return value.isNull() ? name + u';' : name + u": "_s + value + u';';
+    QString trimmed = trimSpaces(out);
+    qsizetype backslashes = 0;
+    while (backslashes < trimmed.size() && trimmed[trimmed.size() - 1 - backslashes] == u'\\')
+        ++backslashes;
+    if (backslashes % 2 == 1 && trimmed.size() < out.size())
+        trimmed += u' ';
+    return trimmed;
+}
+
+QStringView slice(const QString &text, const CssToken &token)
+{
+    return QStringView(text).sliced(token.begin, token.size());
 }
 
 } // namespace
 
-QStringList declarations(bool onlyChanged, const Catalogue &catalogue)
+QString valueText(const QString &value)
 {
-    QStringList lines;
-    forEachDeclaration(onlyChanged, catalogue, [&lines](const QString &name, const QString &value) {
-        lines += declaration(name, value);
-    });
+    QString out;
+    out.reserve(value.size());
+    CssTokenizer tokens(value);
+    for (CssToken token = tokens.next(); token.type != Type::End; token = tokens.next()) {
+        const QStringView raw = slice(value, token);
+        if (token.type == Type::Whitespace && hasLineBreak(raw)) {
+            out += u' ';
+        } else if (token.type == Type::String || token.type == Type::BadString) {
+            out += CssTokenizer::oneLine(token, raw);
+        } else if (token.type == Type::Url || token.type == Type::BadUrl) {
+            const qsizetype address = raw.indexOf(u'(') + 1; // "URL(" is url(
+            out += raw.first(address).toString().toLower();
+            out += CssTokenizer::oneLine(token, raw.sliced(address));
+        } else {
+            out += CssTokenizer::oneLine(token, raw).toLower();
+        }
+    }
+    return trimmedWritten(out);
+}
+
+QString selectorText(const QString &selector)
+{
+    QString out;
+    out.reserve(selector.size());
+    CssTokenizer tokens(selector);
+    CssToken before;         // the token just before
+    QStringView significant; // the last token that is no white space or comment
+    for (CssToken token = tokens.next(); token.type != Type::End; token = tokens.next()) {
+        const QStringView raw = slice(selector, token);
+        // Class names, IDs, strings and attribute values ([lang|=EN]) match as written.
+        const bool keep = token.type == Type::Hash || token.type == Type::String ||
+                          token.type == Type::BadString ||
+                          (token.type == Type::Ident &&
+                           ((before.type == Type::Delim && slice(selector, before) == u".") ||
+                            significant == u"="));
+        if (token.type == Type::Whitespace && hasLineBreak(raw))
+            out += u' ';
+        else
+            out += keep ? CssTokenizer::oneLine(token, raw)
+                        : CssTokenizer::oneLine(token, raw).toLower();
+        before = token;
+        if (token.type != Type::Whitespace && token.type != Type::Comment)
+            significant = raw;
+    }
+    return trimmedWritten(out);
+}
+
+QString declaration(int index, bool onlyChanged, const Catalogue &catalogue)
+{
+    const QString &value = catalogue.value(index);
+    if (!catalogue.isIncluded(index) || trimSpaces(value).isEmpty() ||
+        (onlyChanged && sameLowerTrimmed(value, Property::at(index).defaultValue)))
+        return {};
+    return Property::at(index).name.toLower() + u": "_s + valueText(value) + u';';
+}
+
+namespace {
+
+bool same(const QString &a, const QString &b)
+{
+    return a.constData() == b.constData() && a.size() == b.size() && a.isNull() == b.isNull();
+}
+
+} // namespace
+
+void RuleLines::update(const QString &selector, bool onlyChanged, const Catalogue &catalogue)
+{
+    const bool all = !m_made || onlyChanged != m_onlyChanged;
+    if (all || !same(selector, m_selectorFrom)) {
+        m_selectorFrom = selector;
+        m_selector = selectorText(selector);
+    }
+    for (const int i : Property::indices()) {
+        const std::size_t at = std::size_t(i - 1);
+        const QString &value = catalogue.value(i);
+        if (all || !same(value, m_values[at]) || catalogue.isIncluded(i) != m_included[at]) {
+            m_values[at] = value;
+            m_included[at] = catalogue.isIncluded(i);
+            m_declarations[at] = declaration(i, onlyChanged, catalogue);
+        }
+    }
+    if (all || catalogue.keptDeclarations() != m_keptFrom) {
+        m_keptFrom = catalogue.keptDeclarations();
+        m_kept.clear();
+        for (const QString &kept : m_keptFrom)
+            m_kept += kept + u';';
+    }
+    m_onlyChanged = onlyChanged;
+    m_made = true;
+}
+
+RuleLines RuleLines::of(const QString &selector, bool onlyChanged, const Catalogue &catalogue)
+{
+    RuleLines lines;
+    lines.update(selector, onlyChanged, catalogue);
     return lines;
 }
 
-QString ruleText(const QString &selector, bool onlyChanged, const Catalogue &catalogue)
+QStringList RuleLines::all() const
+{
+    QStringList lines;
+    for (const QString &line : m_declarations) {
+        if (!line.isNull())
+            lines += line;
+    }
+    return lines + m_kept;
+}
+
+QString RuleLines::text() const
 {
     static constexpr QStringView lineBreak = u"\r\n";
-    QString text = lowerTrimmed(selector);
+    QString text = m_selector;
     text += lineBreak;
     text += u"  {";
-    forEachDeclaration(onlyChanged, catalogue, [&text](const QString &name, const QString &value) {
+    for (const QString &line : all()) {
         text += lineBreak;
         text += u"  ";
-        text += name;
-        if (!value.isNull()) {
-            text += u": ";
-            text += value;
-        }
-        text += u';';
-    });
+        text += line;
+    }
     text += lineBreak;
     text += u"  }";
     return text;
 }
 
+QString ruleText(const QString &selector, bool onlyChanged, const Catalogue &catalogue)
+{
+    return RuleLines::of(selector, onlyChanged, catalogue).text();
+}
+
 QString declarationText(bool onlyChanged, const Catalogue &catalogue)
 {
-    return declarations(onlyChanged, catalogue).join(u"\r\n"_s);
+    return RuleLines::of(QString(), onlyChanged, catalogue).all().join(u"\r\n"_s);
 }
 
 QString styleAttribute(bool onlyChanged, const Catalogue &catalogue)
 {
-    QStringList parts = declarations(onlyChanged, catalogue);
+    QStringList parts = RuleLines::of(QString(), onlyChanged, catalogue).all();
     for (QString &part : parts) {
         part.chop(1); // the ";" that ends a line; between parts it is written again
         part.replace(u'&', u"&amp;"_s).replace(u'"', u"&quot;"_s);

@@ -1,17 +1,61 @@
 #pragma once
 
+#include "Property.h"
+
 #include <QStringList>
+
+#include <array>
 
 class Catalogue;
 
-// The declarations the rule writes, "name: value;" each: for every property in catalogue
-// order that is included and whose value is not blank (with onlyChanged, also not its
-// default: both lower-cased and trimmed of spaces first), the lower-cased name and the
-// lower-cased, trimmed value; then the catalogue's kept declarations as written.
-[[nodiscard]] QStringList declarations(bool onlyChanged, const Catalogue &catalogue);
+// How the rule writes a selector and a value: lower-cased, but for what CSS reads as
+// written (quoted strings and url() addresses; in a selector also class names, IDs and
+// attribute values); every run of white space with a line break in it one space, so that
+// each declaration keeps to one line; spaces trimmed at both ends.
+[[nodiscard]] QString selectorText(const QString &selector);
+[[nodiscard]] QString valueText(const QString &value);
 
-// The rule: the selector line (lower-cased, trimmed of spaces), "  {", each declaration
-// indented by two spaces, "  }", joined by CR LF with none after the last line.
+// One property's declaration as the rule writes it, "name: value;", or a null string when
+// the rule leaves it out: when it is not included, its value is blank, or, with
+// onlyChanged, its value is its default (both lower-cased and trimmed of spaces first).
+[[nodiscard]] QString declaration(int index, bool onlyChanged, const Catalogue &catalogue);
+
+// The rule line by line, for a view that replaces only the lines that change. An update
+// works only on what changed since the last one: a property whose value (the same shared
+// text), inclusion and switch are as before keeps its line, the very same text.
+class RuleLines {
+public:
+    void update(const QString &selector, bool onlyChanged, const Catalogue &catalogue);
+    [[nodiscard]] static RuleLines of(const QString &selector, bool onlyChanged,
+                                      const Catalogue &catalogue);
+
+    [[nodiscard]] const QString &selector() const { return m_selector; } // selectorText()
+    // declaration() of each property, in catalogue order.
+    [[nodiscard]] const std::array<QString, PropertyCount> &declarations() const
+    {
+        return m_declarations;
+    }
+    [[nodiscard]] const QStringList &kept() const { return m_kept; } // each with its ";"
+    // The rule: the selector line, "  {", each declaration indented by two spaces in
+    // catalogue order, then the kept ones, "  }", joined by CR LF with none after the last.
+    [[nodiscard]] QString text() const;
+    // The declarations alone, in the rule's order.
+    [[nodiscard]] QStringList all() const;
+
+private:
+    QString m_selector;
+    std::array<QString, PropertyCount> m_declarations;
+    QStringList m_kept;
+    // What the lines were made from.
+    bool m_made = false;
+    QString m_selectorFrom;
+    bool m_onlyChanged = false;
+    std::array<QString, PropertyCount> m_values;
+    std::array<bool, PropertyCount> m_included{};
+    QStringList m_keptFrom;
+};
+
+// RuleLines::of(...).text().
 [[nodiscard]] QString ruleText(const QString &selector, bool onlyChanged,
                                const Catalogue &catalogue);
 

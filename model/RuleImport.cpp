@@ -2,19 +2,84 @@
 
 #include "TextNormal.h"
 
-#include <QSet>
+#include <array>
+
+namespace {
+
+// The catalogue's index of a name read as CSS reads names: only ASCII letters fold.
+int indexOfKey(const QString &key)
+{
+    for (const QChar c : key) {
+        if (c.unicode() >= 0x80)
+            return 0;
+    }
+    return Property::indexOf(key);
+}
+
+struct Winner {
+    int piece = -1; // in the read pieces
+    bool important = false;
+};
+
+} // namespace
+
+namespace {
+
+QList<int> findLonghands(int property)
+{
+    const Property &p = Property::at(property);
+    if (!p.isShorthand())
+        return {property};
+    // "border-color" sets the four sides' colours, "border" every side's colour, style and
+    // width, "font" line-height besides the font-* properties; the others set what their
+    // name begins.
+    const QString name = p.name.toLower();
+    const bool side = name.startsWith(u"border-top") || name.startsWith(u"border-right") ||
+                      name.startsWith(u"border-bottom") || name.startsWith(u"border-left");
+    const QString aspect = name.startsWith(u"border-") && !side ? name.mid(6) : QString();
+    QList<int> set;
+    for (const int i : Property::indices()) {
+        const QString other = Property::at(i).name.toLower();
+        bool sets = false;
+        if (name == u"border")
+            sets = other.count(u'-') == 2 && other.startsWith(u"border-") &&
+                   !Property::at(i).isShorthand();
+        else if (!aspect.isEmpty())
+            sets = other.startsWith(u"border-") && other.endsWith(aspect) && other != name;
+        else
+            sets = other.startsWith(name + u'-') || (name == u"font" && other == u"line-height");
+        if (sets)
+            set += i;
+    }
+    return set;
+}
+
+} // namespace
+
+const QList<int> &longhands(int property)
+{
+    static const std::array<QList<int>, PropertyCount> all = [] {
+        std::array<QList<int>, PropertyCount> sets;
+        for (const int i : Property::indices())
+            sets[std::size_t(i - 1)] = findLonghands(i);
+        return sets;
+    }();
+    return all[std::size_t(property - 1)];
+}
 
 ImportedRule importRule(const ReadRule &read, const Catalogue &current, bool onlyChanged)
 {
-    ImportedRule result{current, onlyChanged, std::nullopt, 0, {}, 0, false};
+    ImportedRule result{current, onlyChanged, std::nullopt, 0, {}, 0, {}, {}, false};
     if (read.hasSelector)
         result.selector = read.selector;
-    Catalogue &c = result.catalogue;
-    c.resetValues();
-    QSet<int> named;
+    // The cascade within one rule: a later declaration wins, unless an earlier one is
+    // !important and it is not.
+    std::array<Winner, PropertyCount> winners;
+    QList<bool> lost(read.pieces.size(), false);
     QStringList kept;
-    for (const DeclarationPiece &piece : read.pieces) {
-        const int index = piece.isDeclaration() ? Property::indexOf(piece.name) : 0;
+    for (int n = 0; n < read.pieces.size(); ++n) {
+        const DeclarationPiece &piece = read.pieces[n];
+        const int index = piece.isDeclaration() ? indexOfKey(piece.key) : 0;
         if (index == 0) {
             kept += piece.text;
             if (piece.isDeclaration())
@@ -23,22 +88,68 @@ ImportedRule importRule(const ReadRule &read, const Catalogue &current, bool onl
                 ++result.keptOther;
             continue;
         }
-        c.setValue(index, piece.value);
-        c.setIncluded(index, true);
-        named.insert(index);
-        ++result.declarationCount;
+        Winner &winner = winners[std::size_t(index - 1)];
+        if (winner.piece >= 0 && winner.important && !piece.important) {
+            lost[n] = true;
+            continue;
+        }
+        if (winner.piece >= 0)
+            lost[winner.piece] = true;
+        winner = {n, piece.important};
     }
-    c.setKeptDeclarations(kept);
-    for (const int index : named) {
-        if (onlyChanged &&
-            lowerTrimmed(c.value(index)) == lowerTrimmed(Property::at(index).defaultValue)) {
+    // A shorthand is written before the properties it sets, so one of them it overrides in
+    // the text would win in the rule: it is left out.
+    std::array<bool, PropertyCount> overriddenByShorthand{};
+    for (const int s : Property::indices()) {
+        const Winner &shorthand = winners[std::size_t(s - 1)];
+        if (shorthand.piece < 0 || !Property::at(s).isShorthand())
+            continue;
+        const QList<int> set = longhands(s);
+        for (const int p : Property::indices()) {
+            const Winner &part = winners[std::size_t(p - 1)];
+            if (p == s || part.piece < 0)
+                continue;
+            const QList<int> partSet = longhands(p);
+            const bool inside = std::all_of(partSet.cbegin(), partSet.cend(),
+                                            [&set](int l) { return set.contains(l); });
+            const bool beaten = shorthand.important == part.important ? shorthand.piece > part.piece
+                                                                      : shorthand.important;
+            if (inside && beaten)
+                overriddenByShorthand[std::size_t(p - 1)] = true;
+        }
+    }
+    Catalogue &c = result.catalogue;
+    c.resetValues();
+    std::array<bool, PropertyCount> named{};
+    for (const int index : Property::indices()) {
+        const Winner &winner = winners[std::size_t(index - 1)];
+        if (winner.piece < 0)
+            continue;
+        if (overriddenByShorthand[std::size_t(index - 1)]) {
+            lost[winner.piece] = true;
+            continue;
+        }
+        c.setValue(index, read.pieces[winner.piece].value);
+        c.setIncluded(index, true);
+        named[std::size_t(index - 1)] = true;
+        ++result.declarationCount;
+        if (onlyChanged && sameLowerTrimmed(c.value(index), Property::at(index).defaultValue)) {
             result.onlyChanged = false;
             result.switchTurnedOff = true;
         }
     }
+    for (int n = 0; n < read.pieces.size(); ++n) {
+        if (!lost[n])
+            continue;
+        // The winner of its property lost only to a shorthand.
+        const DeclarationPiece &piece = read.pieces[n];
+        const bool toShorthand = winners[std::size_t(indexOfKey(piece.key) - 1)].piece == n;
+        (toShorthand ? result.overriddenByShorthand : result.overridden) += piece.text;
+    }
+    c.setKeptDeclarations(kept);
     if (!result.onlyChanged) {
         for (const int i : Property::indices())
-            c.setIncluded(i, named.contains(i));
+            c.setIncluded(i, named[std::size_t(i - 1)]);
     }
     return result;
 }

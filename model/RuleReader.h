@@ -1,44 +1,65 @@
 #pragma once
 
 #include <QList>
+#include <QObject>
 #include <QString>
 #include <QStringView>
 
+// Why a text could not be read as one rule.
+namespace Reading {
+Q_NAMESPACE
+enum class Error {
+    None,
+    UnclosedComment,         // "/*" without "*/"
+    UnclosedString,          // a quote without its partner before the text ends
+    BadString,               // a line break inside a string, which ends it there
+    StrayBackslash,          // a backslash that escapes nothing: last, or before a line break
+    UnclosedBracket,         // "(" or "[" (or url( ) still open where the block or text ends
+    MissingClosingBrace,     // "{" without "}"
+    NestedBlock,             // a second "{" inside the block
+    TextAfterRule,           // anything but white space and comments after the closing "}"
+    StrayClosingBrace,       // "}" with no "{" before it
+    DeclarationsBeforeBlock, // the text before "{" is declarations, not a selector
+};
+Q_ENUM_NS(Error)
+} // namespace Reading
+
 // One piece of a declaration list: the text between two semicolons.
 struct DeclarationPiece {
-    QString text;  // the piece as written, comments removed, outer white space trimmed
-    QString name;  // before the first colon, outer white space trimmed
-    QString value; // after the first colon, outer white space trimmed; "!important" stays in it
-    // A piece without a colon, or with an empty name or value, is no declaration.
+    // The piece as written, comments kept, outer white space trimmed and each run of white
+    // space (line breaks included) outside strings one space.
+    QString text;
+    // The property's name as written, before the colon; empty when the piece does not
+    // start with a name and a colon.
+    QString name;
+    // The name as CSS matches it: escapes read, ASCII letters lower-cased.
+    QString key;
+    // After the colon, comments out (a space where the tokens on either side would join),
+    // white space runs one space, trimmed; a final "!important" is written " !important".
+    QString value;
+    bool important = false;
+    qsizetype at = 0; // where the piece starts in the text
+    // A piece without a name and colon, or with an empty value, is no declaration.
     [[nodiscard]] bool isDeclaration() const { return !name.isEmpty() && !value.isEmpty(); }
 };
 
 struct ReadRule {
-    enum class Error {
-        None,
-        UnclosedComment,     // "/*" without "*/"
-        UnclosedString,      // a quote without its partner, or a backslash ending the text
-        UnclosedBracket,     // "(" or "[" still open where the block or text ends
-        MissingClosingBrace, // "{" without "}"
-        NestedBlock,         // a second "{" inside the block
-        TextAfterRule,       // anything but white space and comments after the closing "}"
-        StrayClosingBrace,   // "}" with no "{" before it
-    };
+    using Error = Reading::Error;
     Error error = Error::None;
-    qsizetype errorAt = -1;   // UTF-16 offset in the text where the fault is (the opening
-                              // quote/comment/bracket/brace, or the offending character)
+    qsizetype errorAt = -1;   // UTF-16 offset in the text where the fault is
     bool hasSelector = false; // the text had a "{": `selector` holds what came before it
-    // Text before the first "{", comments removed, outer white space trimmed.
+    // Text before the "{", comments out, white space runs one space, trimmed.
     QString selector;
     // In order of appearance; pieces empty after trimming are dropped.
     QList<DeclarationPiece> pieces;
 };
 
 // Reads one rule ("selector { declarations }") or, when the text has no "{", a bare list of
-// declarations. On any error the other fields are unspecified and the caller must not use them.
-//
-// White space is space, tab, LF, CR and form feed only. A backslash keeps the character after
-// it from being structural, and an escaped white space character is never trimmed. Where
-// removing a comment would join a "/" before it and a "*" after it, the comment stays, so that
-// the pieces read the same after being written out again.
+// declarations, tokenizing as CSS Syntax Level 3 does, in one pass. "<!--" and "-->"
+// around the rule are ignored. On any error the other fields are unspecified and the
+// caller must not use them.
 [[nodiscard]] ReadRule readRule(QStringView text);
+
+// Whether a text pasted over the rule would replace it: it reads as a rule, or as a list
+// with at least one declaration. A value or a word does not.
+[[nodiscard]] bool readsAsRule(const ReadRule &read);

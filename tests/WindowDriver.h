@@ -1,7 +1,8 @@
 #pragma once
 
 // The main window, shown and active, driven the way the window system delivers input:
-// keys go to whatever has the focus, clicks land on what is visible at their place.
+// keys go to whatever has the focus, clicks and wheel turns land on what is visible at
+// their place.
 #define QTEST_QPA_MOUSE_HANDLING
 #include "MainWindow.h"
 #include "RulePane.h"
@@ -12,11 +13,16 @@
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QProcess>
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
+#include <QWheelEvent>
+#include <qtestspontaneevent.h>
+
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -37,13 +43,13 @@ struct WindowDriver {
     QComboBox *box(int row) const { return get<QComboBox>(u"valueBox%1"_s.arg(row)); }
     QCheckBox *check(int row) const { return get<QCheckBox>(u"rowCheck%1"_s.arg(row)); }
     QScrollBar *bar() const { return get<QScrollBar>(u"rowScrollBar"_s); }
-    QString rule() const { return get<RulePane>(u"rulePane"_s)->text(); }
+    RulePane *pane() const { return get<RulePane>(u"rulePane"_s); }
+    QString rule() const { return pane()->text(); }
 
-    static void click(QWidget *widget, QPoint at = {})
+    static void click(QWidget *widget, QPoint at = {}, Qt::MouseButton button = Qt::LeftButton)
     {
-        QTest::mouseClick(widget, Qt::LeftButton, {}, at);
+        QTest::mouseClick(widget, button, {}, at);
     }
-    void click(const QString &name) const { click(get(name)); }
     // A key to whatever has the focus; "Ctrl+Shift+Z", "Down", or a character.
     static void key(const QString &keys, const QString &text = {})
     {
@@ -61,25 +67,55 @@ struct WindowDriver {
             i += length - 1;
         }
     }
+    // Turns the wheel over `widget` in `events` events of `delta` eighths of a degree each,
+    // as a touchpad sends them.
+    static void wheel(QWidget *widget, int delta, int events)
+    {
+        // To the window, which finds the control under the pointer, as one from the window
+        // system: only such a turn goes on to a control's parent when it does not use it.
+        QWindow *const window = widget->window()->windowHandle();
+        const QPointF local = widget->mapTo(widget->window(), widget->rect().center());
+        for (int i = 0; i < events; ++i) {
+            QWheelEvent turn(local, window->mapToGlobal(local), QPoint(), QPoint(0, delta),
+                             Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QSpontaneKeyEvent::setSpontaneous(&turn);
+            qApp->notify(window, &turn); // sendEvent() would make it synthesised again
+        }
+    }
+    // Runs `act` once, as soon as `ready` holds, from the event loop: for what happens
+    // while a menu or a modal window runs its own loop. It is off when `scope` goes.
+    static void when(QObject *scope, const std::function<bool()> &ready,
+                     const std::function<void()> &act)
+    {
+        auto *const poll = new QTimer(scope);
+        QObject::connect(poll, &QTimer::timeout, poll, [poll, ready, act] {
+            if (ready()) {
+                poll->stop();
+                act();
+            }
+        });
+        poll->start(1);
+    }
     // Clicks into the field and types over all it held.
-    void edit(QWidget *field, const QString &text) const
+    static void edit(QWidget *field, const QString &text)
     {
         click(field, QPoint(10, 10));
         key(u"Ctrl+A"_s);
         type(text);
     }
-    // Opens the box's list with a click on its arrow and clicks the item.
-    static bool pick(QComboBox *box, const QString &item)
+    // Opens the box's list with a click on its arrow and clicks the item. Says what went
+    // wrong, or nothing.
+    static QString pick(QComboBox *box, const QString &item)
     {
         click(box, QPoint(box->width() - 6, box->height() / 2));
         QAbstractItemView *const view = box->view();
         const int row = box->findText(item, Qt::MatchExactly | Qt::MatchCaseSensitive);
         if (!view->isVisible() || row < 0)
-            return false;
+            return u"the list did not open or has no such item"_s;
         const QModelIndex index = view->model()->index(row, 0);
         view->scrollTo(index);
         click(view->viewport(), view->visualRect(index).center());
-        return !view->isVisible(); // the item the click landed on is what the steps check
+        return view->isVisible() ? u"the list stayed open"_s : QString();
     }
     // Pages with the keyboard so that the top row shows property `first`.
     void pageTo(int first) const
@@ -94,11 +130,18 @@ struct WindowDriver {
 
     // What a control shows: a box its text, a tick 0 or 1, a label its text, the pane
     // its text with "|" for line breaks, the scroll bar the names in its top and bottom
-    // rows ("A..B"); "focus" names what has the focus.
+    // rows ("A..B"); "focus" names what has the focus, "selection" the text selected in
+    // the focused field. A null string: no such control.
     QString shows(const QString &name) const
     {
         if (name == u"focus"_s)
             return QApplication::focusWidget()->objectName();
+        if (name == u"selection"_s) {
+            QWidget *const focus = QApplication::focusWidget();
+            auto *const box = qobject_cast<QComboBox *>(focus);
+            auto *const field = box ? box->lineEdit() : qobject_cast<QLineEdit *>(focus);
+            return field ? field->selectedText() : QString();
+        }
         if (name == u"rulePane"_s)
             return rule().replace(u"\r\n"_s, u"|"_s).replace(u'\n', u'|');
         QWidget *const control = get(name);
@@ -108,13 +151,16 @@ struct WindowDriver {
             return QString::number(tick->isChecked());
         if (auto *const label = qobject_cast<QLabel *>(control))
             return label->text();
-        return check(1)->text() + u".."_s + check(10)->text();
+        if (control == bar())
+            return check(1)->text() + u".."_s + check(10)->text();
+        return {};
     }
 
-    // Runs a user's steps, each "verb argument", and checks as it goes:
-    //   page N | click NAME | key KEYS | type TEXT | edit NAME TEXT | pick NAME ITEM
-    //   paste TEXT (into the focus) | wait (for the deferred refresh) | tabs NAME...
-    //   (Tab goes through these) | menu NAME ITEM (a right click on NAME, ITEM chosen)
+    // Runs a user's steps, one a line, and checks as it goes. A failure names the step.
+    //   page N | click NAME | rightclick NAME | key KEYS | type TEXT | edit NAME TEXT
+    //   pick NAME ITEM | paste TEXT (into the focus) | wheel NAME DELTA EVENTS
+    //   wait (for the deferred refresh) | tabs NAME... (Tab goes through these)
+    //   menu NAME ITEM (a right click on NAME, ITEM chosen)
     //   clipboard TEXT (another program reads it there, line breaks as "|")
     //   rule TEXT (the pane shows it) | count N (declarations in the pane)
     //   show NAME TEXT (see shows()) | has NAME TEXT (shows it within)
@@ -122,61 +168,108 @@ struct WindowDriver {
     void run(const QStringList &steps) const
     {
         QStringList kept;
-        for (const QString &step : steps) {
-            const QString verb = step.section(u' ', 0, 0);
-            const QString name = step.section(u' ', 1, 1);
-            const QString rest = step.section(u' ', 2);
-            const QString all = step.section(u' ', 1);
-            if (verb == u"page"_s) {
-                pageTo(all.toInt());
-            } else if (verb == u"click"_s) {
-                click(name);
-            } else if (verb == u"key"_s) {
-                key(all);
-            } else if (verb == u"type"_s) {
-                type(all);
+        for (qsizetype n = 0; n < steps.size(); ++n) {
+            const QString fault = step(steps[n], kept);
+            QVERIFY2(fault.isEmpty(),
+                     qPrintable(u"step %1 \"%2\": %3"_s.arg(n + 1).arg(steps[n], fault)));
+        }
+    }
+
+private:
+    static QString differs(const QString &actual, const QString &expected)
+    {
+        return actual == expected ? QString()
+                                  : u"shows \"%1\", expected \"%2\""_s.arg(actual, expected);
+    }
+
+    QString step(const QString &step, QStringList &kept) const
+    {
+        const QString verb = step.section(u' ', 0, 0);
+        const QString name = step.section(u' ', 1, 1);
+        const QString rest = step.section(u' ', 2);
+        const QString all = step.section(u' ', 1);
+        // Verbs that name no control.
+        if (verb == u"page"_s) {
+            pageTo(all.toInt());
+        } else if (verb == u"key"_s) {
+            key(all);
+        } else if (verb == u"type"_s) {
+            type(all);
+        } else if (verb == u"paste"_s) {
+            QApplication::clipboard()->setText(all);
+            key(u"Ctrl+V"_s);
+        } else if (verb == u"clipboard"_s) {
+            QProcess xclip; // reads while this event loop answers its request
+            xclip.start(u"xclip"_s, {u"-selection"_s, u"clipboard"_s, u"-o"_s});
+            if (!QTest::qWaitFor([&] { return xclip.state() == QProcess::NotRunning; }))
+                return u"xclip did not finish"_s;
+            return differs(
+                QString::fromUtf8(xclip.readAllStandardOutput()).replace(u"\r\n"_s, u"|"_s), all);
+        } else if (verb == u"tabs"_s) {
+            for (const QString &next : all.split(u' ')) {
+                key(u"Tab"_s);
+                if (shows(u"focus"_s) != next)
+                    return u"Tab went to %1, expected %2"_s.arg(shows(u"focus"_s), next);
+            }
+        } else if (verb == u"keep"_s) {
+            kept << rule();
+        } else if (verb == u"same"_s) {
+            return differs(rule(), kept.value(all.toInt()));
+        } else if (verb == u"rule"_s) { // as the pane holds it and as it shows it
+            const QString shown = pane()->documentText().replace(u'\n', u'|');
+            return differs(shows(u"rulePane"_s), all) + differs(shown, all);
+        } else if (verb == u"count"_s) {
+            return differs(QString::number(rule().count(u"\r\n"_s) - 2), all);
+        } else if (verb == u"wait"_s) {
+            if (!QTest::qWaitFor([this] { return !get<QTimer>(u"deferredRefresh"_s)->isActive(); }))
+                return u"the deferred refresh never came"_s;
+        } else if (verb == u"show"_s && (name == u"focus"_s || name == u"selection"_s)) {
+            return differs(shows(name), rest);
+        } else {
+            // Verbs on a named control.
+            QWidget *const control = get(name);
+            if (control == nullptr)
+                return u"no control named \"%1\""_s.arg(name);
+            if (verb == u"click"_s) {
+                click(control);
+            } else if (verb == u"rightclick"_s) {
+                click(control, QPoint(10, 10), Qt::RightButton);
             } else if (verb == u"edit"_s) {
-                edit(get(name), rest);
+                edit(control, rest);
             } else if (verb == u"pick"_s) {
-                QVERIFY2(pick(get<QComboBox>(name), rest), qPrintable(step));
-            } else if (verb == u"paste"_s) {
-                QApplication::clipboard()->setText(all);
-                key(u"Ctrl+V"_s);
+                auto *const box = qobject_cast<QComboBox *>(control);
+                return box ? pick(box, rest) : u"not a box"_s;
+            } else if (verb == u"wheel"_s) {
+                wheel(control, rest.section(u' ', 0, 0).toInt(), rest.section(u' ', 1).toInt());
             } else if (verb == u"menu"_s) {
-                QTimer::singleShot(200, get(name), [rest] {
-                    auto *const menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
-                    for (QAction *const action : menu ? menu->actions() : QList<QAction *>())
-                        if (action->text() == rest)
-                            click(menu, menu->actionGeometry(action).center());
-                });
-                QTest::mouseClick(get(name), Qt::RightButton, {}, QPoint(10, 10));
-                QTRY_VERIFY(QApplication::activePopupWidget() == nullptr);
-            } else if (verb == u"clipboard"_s) {
-                QProcess xclip; // reads while this event loop answers its request
-                xclip.start(u"xclip"_s, {u"-selection"_s, u"clipboard"_s, u"-o"_s});
-                QTRY_VERIFY(xclip.state() == QProcess::NotRunning);
-                QCOMPARE(
-                    QString::fromUtf8(xclip.readAllStandardOutput()).replace(u"\r\n"_s, u"|"_s),
-                    all);
-            } else if (verb == u"tabs"_s) {
-                for (const QString &next : all.split(u' '))
-                    QCOMPARE((key(u"Tab"_s), shows(u"focus"_s)), next);
-            } else if (verb == u"keep"_s) {
-                kept << rule();
-            } else if (verb == u"same"_s) {
-                QCOMPARE(rule(), kept.value(all.toInt()));
-            } else if (verb == u"rule"_s) { // as the pane holds it and as it shows it
-                QCOMPARE(shows(u"rulePane"_s), all);
-                QCOMPARE(get<RulePane>(u"rulePane"_s)->toPlainText().replace(u'\n', u'|'), all);
-            } else if (verb == u"count"_s) {
-                QCOMPARE(rule().count(u"\r\n"_s) - 2, all.toInt());
-            } else if (verb == u"wait"_s) {
-                QTRY_VERIFY(!get<QTimer>(u"deferredRefresh"_s)->isActive());
+                bool chosen = false;
+                QObject scope;
+                when(
+                    &scope, [] { return qobject_cast<QMenu *>(QApplication::activePopupWidget()); },
+                    [rest, &chosen] {
+                        auto *const menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+                        for (QAction *const action : menu->actions()) {
+                            if (action->text() == rest && action->isEnabled()) {
+                                chosen = true;
+                                click(menu, menu->actionGeometry(action).center());
+                                return;
+                            }
+                        }
+                        menu->close();
+                    });
+                click(control, QPoint(10, 10), Qt::RightButton);
+                if (!QTest::qWaitFor([] { return !QApplication::activePopupWidget(); }))
+                    return u"the menu stayed open"_s;
+                if (!chosen)
+                    return u"the menu has no enabled item \"%1\""_s.arg(rest);
             } else if (verb == u"show"_s) {
-                QCOMPARE(shows(name), rest);
+                return differs(shows(name), rest);
+            } else if (verb == u"has"_s) {
+                return shows(name).contains(rest) ? QString() : u"shows \"%1\""_s.arg(shows(name));
             } else {
-                QVERIFY2(verb == u"has"_s && shows(name).contains(rest), qPrintable(step));
+                return u"no step \"%1\""_s.arg(verb);
             }
         }
+        return {};
     }
 };

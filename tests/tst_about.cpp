@@ -14,15 +14,17 @@ namespace {
 bool closes(const std::function<void()> &whileOpen, const std::function<void()> &open)
 {
     bool closed = false;
-    const QObject call; // the timer goes with this call if nothing opened
-    QTimer::singleShot(50, &call, [&] {
-        if (QWidget *const modal = QApplication::activeModalWidget()) {
-            whileOpen();
-            QTest::qWait(20);
+    QObject scope; // nothing is waited for if nothing opened
+    WindowDriver::when(
+        &scope, [] { return QApplication::activeModalWidget() != nullptr; },
+        [&] {
+            QWidget *const modal = QApplication::activeModalWidget();
+            modal->activateWindow(); // as a window manager does
+            (void)QTest::qWaitForWindowActive(modal);
+            whileOpen(); // input is handled before it returns
             closed = !modal->isVisible();
             static_cast<QDialog *>(modal)->done(0);
-        }
-    });
+        });
     open();
     return closed;
 }
@@ -95,15 +97,36 @@ private Q_SLOTS:
         QCOMPARE(opened, control.isEmpty());
     }
 
+    // The keyboard's ways in: F1 anywhere in the main window, or the item in a context menu.
+    void opensFromTheKeyboard_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::newRow("F1") << QStringList{u"key F1"_s};
+        QTest::newRow("F1 in a value box") << QStringList{u"click valueBox3"_s, u"key F1"_s};
+        QTest::newRow("the copy button's menu") << QStringList{u"menu copyButton O programu"_s};
+        QTest::newRow("the pane's menu") << QStringList{u"menu rulePane O programu"_s};
+    }
+    void opensFromTheKeyboard()
+    {
+        QFETCH(QStringList, steps);
+        WindowDriver d;
+        QVERIFY(::closes([] { WindowDriver::key(u"Esc"_s, u"\x1b"_s); }, [&] { d.run(steps); }));
+    }
+
     // While About is open the main window takes no input, but its deferred refresh runs.
     void blocksTheMainWindowButNotItsRefresh()
     {
         WindowDriver d;
         d.run({u"page 70"_s, u"pick valueBox1 složit z dílčích hodnot"_s});
-        QString shown;
-        closes([&] { shown = d.shows(u"valueBox1"_s), d.click(u"css1Button"_s); },
-               [&] { QTest::mouseDClick(&d.window, Qt::LeftButton, {}, QPoint(80, 100)); });
-        QCOMPARE(shown, u"invert none medium"_s);
+        bool refreshed = false;
+        closes(
+            [&] {
+                refreshed = QTest::qWaitFor(
+                    [&] { return d.shows(u"valueBox1"_s) == u"invert none medium"_s; });
+                d.run({u"click css1Button"_s});
+            },
+            [&] { QTest::mouseDClick(&d.window, Qt::LeftButton, {}, QPoint(80, 100)); });
+        QVERIFY(refreshed);
         d.run({u"show rowCheck1 1"_s, u"click css1Button"_s, u"show rowCheck1 0"_s});
     }
 };

@@ -1,6 +1,7 @@
 #include "EditableCombo.h"
 
-#include "HistoryStep.h"
+#include "HistoryKeys.h"
+#include "LongText.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
@@ -31,13 +32,74 @@ EditableCombo::EditableCombo(QWidget *parent)
     setInsertPolicy(QComboBox::NoInsert);
     setMaxVisibleItems(12);
     lineEdit()->setMaxLength(std::numeric_limits<int>::max());
+    lineEdit()->installEventFilter(this);
+    // Any change of the text but the shortening itself makes the text the value.
+    connect(lineEdit(), &QLineEdit::textChanged, this, [this] {
+        if (!m_shortening)
+            m_whole = QString();
+    });
 }
 
 void EditableCombo::fill(const QStringList &items, const QString &text)
 {
-    m_items->setStringList(items);
+    if (m_items->stringList() != items)
+        m_items->setStringList(items);
     setCurrentIndex(-1);
     setEditText(text);
+    if (!hasFocus())
+        showShortened();
+}
+
+void EditableCombo::showShortened()
+{
+    const QString whole = currentText();
+    if (!longText::isLong(whole))
+        return;
+    m_shortening = true;
+    setEditText(whole.left(longText::Head) + u'…');
+    m_shortening = false;
+    m_whole = whole;
+}
+
+void EditableCombo::showWhole()
+{
+    if (m_whole.isNull())
+        return;
+    const QString whole = m_whole;
+    setEditText(whole);
+    lineEdit()->setCursorPosition(0);
+}
+
+bool EditableCombo::eventFilter(QObject *watched, QEvent *event)
+{
+    // Whatever the user does in the text, they do it to the whole value.
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::ContextMenu:
+    case QEvent::DragEnter:
+    case QEvent::Drop:
+    case QEvent::InputMethod:
+        showWhole();
+        break;
+    default:
+        break;
+    }
+    return QComboBox::eventFilter(watched, event);
+}
+
+void EditableCombo::focusInEvent(QFocusEvent *event)
+{
+    showWhole();
+    QComboBox::focusInEvent(event);
+}
+
+void EditableCombo::focusOutEvent(QFocusEvent *event)
+{
+    QComboBox::focusOutEvent(event);
+    if (event->reason() != Qt::PopupFocusReason)
+        showShortened();
 }
 
 void EditableCombo::describe(const QString &name, const QString &description)
@@ -60,7 +122,7 @@ void EditableCombo::showPopup()
 bool EditableCombo::event(QEvent *event)
 {
     // Undo and redo are the window's: its history replaces the text field's own.
-    return isHistoryShortcut(event) || QComboBox::event(event);
+    return isHistoryKey(event) || QComboBox::event(event);
 }
 
 void EditableCombo::wheelEvent(QWheelEvent *event)

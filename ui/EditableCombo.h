@@ -7,6 +7,10 @@ class QStringListModel;
 // An editable drop-down box that keeps whatever the user types exactly: no inline
 // completion, nothing inserted or matched on Enter, no length limit, and the mouse wheel
 // is left to the window instead of changing the value.
+//
+// A value longer than longText::Limit is shown shortened, ending in "…", until the user
+// works in the box: the focus coming in, a key, a click or a drop first puts the whole
+// value back. So paging past a long value costs no more than past a short one.
 class EditableCombo : public QComboBox {
     Q_OBJECT
 
@@ -16,6 +20,9 @@ public:
     // Replaces the list and shows `text`, with no item current, so that the first Down
     // goes to the first item whatever the text is.
     void fill(const QStringList &items, const QString &text);
+    // The value the box holds: its text, or the whole of a shortened one.
+    [[nodiscard]] QString value() const { return m_whole.isNull() ? currentText() : m_whole; }
+    [[nodiscard]] bool isShortened() const { return !m_whole.isNull(); }
     // What a screen reader announces for the box and its text field.
     void describe(const QString &name, const QString &description);
 
@@ -23,8 +30,16 @@ public:
 
 protected:
     bool event(QEvent *event) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
 
 private:
+    void showWhole();
+    void showShortened();
+
     QStringListModel *const m_items;
+    QString m_whole; // the value while the box shows it shortened, else null
+    bool m_shortening = false;
 };

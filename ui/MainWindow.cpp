@@ -4,11 +4,13 @@
 #include "Composer.h"
 #include "EditableCombo.h"
 #include "FindPopup.h"
-#include "HistoryStep.h"
+#include "History.h"
+#include "HistoryKeys.h"
 #include "Layout.h"
 #include "RuleBuilder.h"
 #include "RuleImport.h"
 #include "RulePane.h"
+#include "Selectors.h"
 #include "Version.h"
 #include "WindowFonts.h"
 #include "WrappingButton.h"
@@ -23,7 +25,6 @@
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QTimer>
-#include <QUndoStack>
 
 #include <cstdio>
 
@@ -39,55 +40,71 @@ template <class Control> std::array<Control *, MainWindow::RowCount> makeRows(QW
     return rows;
 }
 
-const QStringList &selectorNames()
+// Up to three texts, and how many more there are.
+QString someOf(const QStringList &texts)
 {
-    static const QStringList names = {
-        u"a"_s,    u"abbr"_s,       u"acronym"_s, u"address"_s, u"b"_s,      u"basefont"_s,
-        u"big"_s,  u"blockquote"_s, u"body"_s,    u"caption"_s, u"center"_s, u"cite"_s,
-        u"code"_s, u"dd"_s,         u"dfn"_s,     u"div"_s,     u"dl"_s,     u"dt"_s,
-        u"em"_s,   u"h1"_s,         u"h2"_s,      u"h3"_s,      u"h4"_s,     u"h5"_s,
-        u"h6"_s,   u"i"_s,          u"img"_s,     u"ins"_s,     u"label"_s,  u"legend"_s,
-        u"li"_s,   u"ol"_s,         u"p"_s,       u"pre"_s,     u"q"_s,      u"s"_s,
-        u"samp"_s, u"small"_s,      u"span"_s,    u"strike"_s,  u"strong"_s, u"style"_s,
-        u"sub"_s,  u"sup"_s,        u"table"_s,   u"td"_s,      u"th"_s,     u"tr"_s,
-        u"tt"_s,   u"u"_s,          u"ul"_s};
-    return names;
+    const qsizetype more = texts.size() - 3;
+    return texts.mid(0, 3).join(u", "_s) +
+           (more > 0 ? MainWindow::tr(" a další (%1)").arg(more) : QString());
 }
 
 // What a read of the pane took, for the note beside it: short, the space is small.
 QString readNote(const ImportedRule &imported)
 {
-    QStringList note{u"Převzato deklarací: %1."_s.arg(imported.declarationCount)};
-    if (!imported.keptNames.isEmpty()) {
-        const qsizetype more = imported.keptNames.size() - 3;
-        note << u"Neznámé vlastnosti ponechány: %1%2."_s.arg(
-            imported.keptNames.mid(0, 3).join(u", "_s),
-            more > 0 ? u" a další (%1)"_s.arg(more) : QString());
-    }
+    QStringList note{MainWindow::tr("Převzato deklarací: %1.").arg(imported.declarationCount)};
+    if (!imported.overridden.isEmpty())
+        note << MainWindow::tr("Přepsáno: %1.").arg(someOf(imported.overridden));
+    if (!imported.overriddenByShorthand.isEmpty())
+        note << MainWindow::tr("Vynecháno, přepíše je sdružená vlastnost: %1.")
+                    .arg(someOf(imported.overriddenByShorthand));
+    if (!imported.keptNames.isEmpty())
+        note << MainWindow::tr("Neznámé vlastnosti ponechány: %1.").arg(someOf(imported.keptNames));
     if (imported.keptOther > 0)
-        note << u"Ponecháno jiných částí: %1."_s.arg(imported.keptOther);
+        note << MainWindow::tr("Ponecháno jiných částí: %1.").arg(imported.keptOther);
     if (imported.switchTurnedOff)
-        note << u"Volba „Zapisovat pouze změněné vlastnosti“ vypnuta: pravidlo uvádí výchozí "
-                u"hodnoty."_s;
+        note << MainWindow::tr("Volba „Zapisovat pouze změněné vlastnosti“ vypnuta: pravidlo "
+                               "uvádí výchozí hodnoty.");
     return note.join(u' ');
+}
+
+QString fault(Reading::Error error)
+{
+    switch (error) {
+    case Reading::Error::None:
+        break;
+    case Reading::Error::UnclosedComment:
+        return MainWindow::tr("neuzavřený komentář");
+    case Reading::Error::UnclosedString:
+        return MainWindow::tr("neuzavřený řetězec");
+    case Reading::Error::BadString:
+        return MainWindow::tr("řetězec přerušený koncem řádku");
+    case Reading::Error::StrayBackslash:
+        return MainWindow::tr("zpětné lomítko, které nic neuvozuje");
+    case Reading::Error::UnclosedBracket:
+        return MainWindow::tr("neuzavřená závorka");
+    case Reading::Error::MissingClosingBrace:
+        return MainWindow::tr("chybí uzavírací závorka }");
+    case Reading::Error::NestedBlock:
+        return MainWindow::tr("druhá závorka { uvnitř pravidla");
+    case Reading::Error::TextAfterRule:
+        return MainWindow::tr("text za koncem pravidla");
+    case Reading::Error::StrayClosingBrace:
+        return MainWindow::tr("závorka } bez otevírací {");
+    case Reading::Error::DeclarationsBeforeBlock:
+        return MainWindow::tr("před { stojí deklarace, ne selektor");
+    }
+    return {};
 }
 
 // Why the pane's text could not be read, and where.
 QString unreadableNote(const ReadRule &read, const QString &text)
 {
-    static const QStringList faults{{},
-                                    u"neuzavřený komentář"_s,
-                                    u"neuzavřený řetězec nebo zpětné lomítko na konci"_s,
-                                    u"neuzavřená závorka"_s,
-                                    u"chybí uzavírací závorka }"_s,
-                                    u"druhá závorka { uvnitř pravidla"_s,
-                                    u"text za koncem pravidla"_s,
-                                    u"závorka } bez otevírací {"_s};
     const qsizetype lineStart =
         read.errorAt == 0 ? 0 : text.lastIndexOf(u'\n', read.errorAt - 1) + 1;
-    return u"Pravidlo nelze načíst: %1 (řádek %2, znak %3). Text zůstává, jak je napsán."_s
-        .arg(faults.at(int(read.error)))
-        .arg(text.left(read.errorAt).count(u'\n') + 1)
+    return MainWindow::tr("Pravidlo nelze načíst: %1 (řádek %2, znak %3). Text zůstává, jak "
+                          "je napsán.")
+        .arg(fault(read.error))
+        .arg(QStringView(text).first(read.errorAt).count(u'\n') + 1)
         .arg(read.errorAt - lineStart + 1);
 }
 
@@ -98,17 +115,17 @@ MainWindow::MainWindow(QWidget *parent)
     , m_css1Button(new WrappingButton(u"CSS 1"_s, this))
     , m_css2Button(new WrappingButton(u"CSS 2"_s, this))
     , m_note(new QLabel(this))
-    , m_selectorLabel(new QLabel(u"Selektor:"_s, this))
+    , m_selectorLabel(new QLabel(tr("Selektor:"), this))
     , m_selectorBox(new EditableCombo(this))
     , m_onlyChangedCheck(new WrappingCheckBox(this))
     , m_rowChecks(makeRows<WrappingCheckBox>(this))
     , m_valueBoxes(makeRows<EditableCombo>(this))
     , m_rowScrollBar(new QScrollBar(Qt::Vertical, this))
     , m_rulePane(new RulePane(this))
-    , m_resetButton(new WrappingButton(u"nastav výchozí hodnoty"_s, this))
-    , m_copyButton(new WrappingButton(u"vlož styl do schránky"_s, this))
+    , m_resetButton(new WrappingButton(tr("nastav výchozí hodnoty"), this))
+    , m_copyButton(new WrappingButton(tr("vlož styl do schránky"), this))
     , m_deferredRefresh(new QTimer(this))
-    , m_history(new QUndoStack(this))
+    , m_history(new History(this))
 {
     placeControls();
     orderTabs();
@@ -134,10 +151,10 @@ void MainWindow::placeControls()
     setFixedSize(layout::mainClient.pixels().size());
 
     m_css1Button->setObjectName(u"css1Button"_s);
-    m_css1Button->setToolTip(u"vybere vlastnosti definované v CSS 1"_s);
+    m_css1Button->setToolTip(tr("vybere vlastnosti definované v CSS 1"));
     m_css1Button->setGeometry(layout::css1Button.pixels());
     m_css2Button->setObjectName(u"css2Button"_s);
-    m_css2Button->setToolTip(u"vybere vlastnosti definované v CSS 2"_s);
+    m_css2Button->setToolTip(tr("vybere vlastnosti definované v CSS 2"));
     m_css2Button->setGeometry(layout::css2Button.pixels());
 
     m_selectorLabel->setObjectName(u"selectorLabel"_s);
@@ -148,12 +165,13 @@ void MainWindow::placeControls()
     m_selectorLabel->setBuddy(m_selectorBox);
 
     m_selectorBox->setObjectName(u"selectorBox"_s);
-    m_selectorBox->describe(u"Selektor"_s, u"prvek nebo jiný selektor, pro který pravidlo platí"_s);
+    m_selectorBox->describe(tr("Selektor"),
+                            tr("prvek nebo jiný selektor, pro který pravidlo platí"));
     m_selectorBox->setGeometry(layout::selectorBox.pixels());
     m_selectorBox->fill(selectorNames(), QString());
 
     m_onlyChangedCheck->setObjectName(u"onlyChangedCheck"_s);
-    m_onlyChangedCheck->setText(u"Zapisovat pouze změněné vlastnosti"_s);
+    m_onlyChangedCheck->setText(tr("Zapisovat pouze změněné vlastnosti"));
     m_onlyChangedCheck->setGeometry(layout::onlyChangedCheck.pixels());
     m_onlyChangedCheck->setChecked(true);
 
@@ -165,8 +183,8 @@ void MainWindow::placeControls()
     }
 
     m_rowScrollBar->setObjectName(u"rowScrollBar"_s);
-    m_rowScrollBar->setAccessibleName(u"Posun seznamu vlastností"_s);
-    m_rowScrollBar->setAccessibleDescription(u"vybírá, kterých deset vlastností řádky ukazují"_s);
+    m_rowScrollBar->setAccessibleName(tr("Posun seznamu vlastností"));
+    m_rowScrollBar->setAccessibleDescription(tr("vybírá, kterých deset vlastností řádky ukazují"));
     m_rowScrollBar->setGeometry(layout::rowScrollBar.pixels());
     m_rowScrollBar->setRange(1, PropertyCount - RowCount + 1);
     m_rowScrollBar->setPageStep(RowCount);
@@ -174,7 +192,7 @@ void MainWindow::placeControls()
     m_rowScrollBar->setFocusPolicy(Qt::StrongFocus);
 
     m_rulePane->setObjectName(u"rulePane"_s);
-    m_rulePane->setAccessibleName(u"Pravidlo stylu"_s);
+    m_rulePane->setAccessibleName(tr("Pravidlo stylu"));
     m_rulePane->setGeometry(layout::rulePane.pixels());
     m_rulePane->setFont(paneFont());
 
@@ -209,54 +227,63 @@ void MainWindow::orderTabs()
 
 void MainWindow::createActions()
 {
+    // The window's actions, with their keys. A tooltip names the keys, which the menu
+    // shows too.
+    const auto action = [this](const QString &text, const QString &tip,
+                               const QList<QKeySequence> &keys, auto act) {
+        auto *const made = new QAction(text, this);
+        made->setShortcuts(keys);
+        if (!tip.isEmpty())
+            made->setToolTip(tip.arg(QKeySequence::listToString(keys, QKeySequence::NativeText)
+                                         .replace(u"; "_s, tr(" nebo "))));
+        connect(made, &QAction::triggered, this, act);
+        addAction(made);
+        return made;
+    };
     // The window's history serves every control, the text fields included.
-    auto *const undo = new QAction(u"Zpět"_s, this);
-    undo->setToolTip(u"vrátí poslední změnu (Ctrl+Z)"_s);
-    undo->setShortcut(QKeySequence::Undo);
-    connect(undo, &QAction::triggered, this, &MainWindow::undo);
-    auto *const redo = new QAction(u"Znovu"_s, this);
-    redo->setToolTip(u"provede vrácenou změnu znovu (Ctrl+Shift+Z nebo Ctrl+Y)"_s);
-    redo->setShortcuts(
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
-    connect(redo, &QAction::triggered, this, &MainWindow::redo);
-    auto *const find = new QAction(u"Najít vlastnost"_s, this);
-    find->setToolTip(u"najde vlastnost podle názvu nebo slova z popisu (Ctrl+F)"_s);
-    find->setShortcut(QKeySequence::Find);
-    connect(find, &QAction::triggered, this, [this] {
-        if (m_find == nullptr) {
-            m_find = new FindPopup(this);
-            connect(m_find, &FindPopup::chosen, this,
-                    [this](int property) { showProperty(property, true); });
-        }
-        const QRect rows = layout::rowCheck(0).pixels().united(layout::valueBox(0).pixels());
-        m_find->open(mapToGlobal(rows.topLeft()), rows.width());
-    });
-    addActions({undo, redo, find});
-
+    m_undoAction =
+        action(tr("Zpět"), tr("vrátí poslední změnu (%1)"), undoKeys(), &MainWindow::undo);
+    m_redoAction =
+        action(tr("Znovu"), tr("provede vrácenou změnu znovu (%1)"), redoKeys(), &MainWindow::redo);
+    QAction *const find =
+        action(tr("Najít vlastnost"), tr("najde vlastnost podle názvu nebo slova z popisu (%1)"),
+               QKeySequence::keyBindings(QKeySequence::Find), [this] {
+                   if (m_find == nullptr) {
+                       m_find = new FindPopup(this);
+                       connect(m_find, &FindPopup::chosen, this,
+                               [this](int property) { showProperty(property, true); });
+                   }
+                   const QRect rows =
+                       layout::rowCheck(0).pixels().united(layout::valueBox(0).pixels());
+                   m_find->open(mapToGlobal(rows.topLeft()), rows.width());
+               });
+    QAction *const about =
+        action(tr("O programu"), tr("ukáže informace o programu (%1)"),
+               QKeySequence::keyBindings(QKeySequence::HelpContents), &MainWindow::showAbout);
     // Copying reads whatever waits in the pane first.
     const auto copying = [this](const QString &text, QString (*made)(bool, const Catalogue &)) {
-        auto *const action = new QAction(text, this);
-        connect(action, &QAction::triggered, this, [this, made] {
-            if (m_rulePane->hasUnreadText())
-                readRulePane();
-            copy(made ? made(m_onlyChangedCheck->isChecked(), m_catalogue) : m_rulePane->text());
-        });
-        return action;
+        auto *const copyAction = new QAction(text, this);
+        connect(copyAction, &QAction::triggered, this, [this, made] { copy(made); });
+        return copyAction;
     };
-    const QList<QAction *> copies{copying(u"Kopírovat pravidlo"_s, nullptr),
-                                  copying(u"Kopírovat deklarace"_s, &declarationText),
-                                  copying(u"Kopírovat jako atribut style"_s, &styleAttribute)};
-    m_rulePane->setMenuActions({undo, redo, find}, copies);
+
+    m_menu = new QMenu(this);
+    m_menu->setObjectName(u"contextMenu"_s);
+    m_menu->setToolTipsVisible(true);
+    m_menu->addActions({m_undoAction, m_redoAction, find});
+    m_menu->addSeparator();
+    m_menu->addActions(m_rulePane->editActions());
+    m_editingSeparator = m_menu->addSeparator();
+    m_menu->addActions({copying(tr("Kopírovat pravidlo"), nullptr),
+                        copying(tr("Kopírovat deklarace"), &declarationText),
+                        copying(tr("Kopírovat jako atribut style"), &styleAttribute)});
+    m_menu->addSeparator();
+    m_menu->addAction(about);
+    m_rulePane->setContextMenu(m_menu);
     m_copyButton->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_copyButton, &QWidget::customContextMenuRequested, this,
-            [this, undo, redo, find, copies](QPoint at) {
-                QMenu menu(this);
-                menu.setToolTipsVisible(true); // they name the keys
-                menu.addActions({undo, redo, find});
-                menu.addSeparator();
-                menu.addActions(copies);
-                menu.exec(m_copyButton->mapToGlobal(at));
-            });
+            [this](QPoint at) { showMenu(m_copyButton, at, false); });
+    updateHistoryActions();
 }
 
 void MainWindow::connectControls()
@@ -279,10 +306,23 @@ void MainWindow::connectControls()
     connect(m_css1Button, &QPushButton::clicked, this, [this] { selectCssLevel(CssLevel::Css1); });
     connect(m_css2Button, &QPushButton::clicked, this, [this] { selectCssLevel(CssLevel::Css2); });
     connect(m_resetButton, &QPushButton::clicked, this, &MainWindow::resetValues);
-    connect(m_copyButton, &QPushButton::clicked, this, [this] { copy(m_rulePane->text()); });
+    connect(m_copyButton, &QPushButton::clicked, this, [this] { copy(nullptr); });
     connect(m_rulePane, &RulePane::readRequested, this, &MainWindow::readRulePane);
+    m_rulePane->setPasteHandler([this](const QString &text) {
+        const ReadRule read = readRule(text);
+        return readsAsRule(read) && takeRule(read);
+    });
+    connect(m_history, &History::canUndoChanged, this, &MainWindow::updateHistoryActions);
+    connect(m_history, &History::canRedoChanged, this, &MainWindow::updateHistoryActions);
+    connect(m_rulePane->document(), &QTextDocument::undoAvailable, this,
+            &MainWindow::updateHistoryActions);
+    connect(m_rulePane->document(), &QTextDocument::redoAvailable, this,
+            &MainWindow::updateHistoryActions);
     // A run of typing ends where the focus moves.
-    connect(qApp, &QApplication::focusChanged, this, [this] { ++m_typingRun; });
+    connect(qApp, &QApplication::focusChanged, this, [this] {
+        ++m_typingRun;
+        updateHistoryActions();
+    });
 }
 
 int MainWindow::propertyAt(int row) const
@@ -299,13 +339,13 @@ void MainWindow::refreshRows()
         m_rowChecks[row]->setToolTip(p.description);
         m_rowChecks[row]->setChecked(m_catalogue.isIncluded(index));
         m_valueBoxes[row]->fill(p.offeredValues, m_catalogue.value(index));
-        m_valueBoxes[row]->describe(u"Hodnota vlastnosti "_s + p.name, p.description);
+        m_valueBoxes[row]->describe(tr("Hodnota vlastnosti %1").arg(p.name), p.description);
     }
 }
 
 void MainWindow::storeRowValue(int row, Edit edit)
 {
-    const QString text = m_valueBoxes[row]->currentText();
+    const QString text = m_valueBoxes[row]->value();
     const int index = propertyAt(row);
     if (text == QStringView(ComposeItem)) {
         composeShorthand(m_catalogue, index);
@@ -325,26 +365,27 @@ void MainWindow::setRowIncluded(int row)
 
 void MainWindow::storeSelector(Edit edit)
 {
-    if (m_selectorBox->currentText() != m_committed.selector)
+    if (m_selectorBox->value() != m_committed.selector)
         commit(edit, 0);
 }
 
+// Brings the rule's lines up to date with the state, and the pane with them.
 void MainWindow::rebuildRule()
 {
-    m_rulePane->setRule(
-        ruleText(m_selectorBox->currentText(), m_onlyChangedCheck->isChecked(), m_catalogue));
+    m_lines.update(m_selectorBox->value(), m_onlyChangedCheck->isChecked(), m_catalogue);
+    m_rulePane->showRule(m_lines);
 }
 
-// After every change the user makes: the rule is rebuilt, the note of the last read
-// goes, and the change becomes a step of the history.
+// After every change the user makes: the rule is brought up to date, the note of the
+// last read goes unless the pane still holds text it could not read, and the change
+// becomes a step of the history.
 void MainWindow::commit(Edit edit, int property)
 {
     rebuildRule();
-    showNote({});
+    if (!m_rulePane->hasUnreadText())
+        showNote({});
     EditorState after = state();
-    m_history->push(new HistoryStep(m_committed, after, property,
-                                    edit == Edit::Typing ? m_typingRun : 0,
-                                    [this](const EditorState &s, int p) { restore(s, p); }));
+    m_history->record(m_committed, after, property, edit == Edit::Typing ? m_typingRun : 0);
     m_committed = std::move(after);
 }
 
@@ -368,29 +409,37 @@ void MainWindow::readRulePane()
         rebuildRule(); // the pane's own undo may have brought back an older rule
         return;
     }
-    const QString text = m_rulePane->toPlainText();
+    const QString text = m_rulePane->documentText();
     const ReadRule read = readRule(text);
-    if (read.error != ReadRule::Error::None) {
+    if (read.error != Reading::Error::None) {
         showNote(unreadableNote(read, text));
         return;
     }
+    m_rulePane->markRead();
+    takeRule(read);
+}
+
+// Makes a rule read without fault the window's state; says whether it changed anything.
+bool MainWindow::takeRule(const ReadRule &read)
+{
     const ImportedRule imported = importRule(read, m_catalogue, m_onlyChangedCheck->isChecked());
     m_catalogue = imported.catalogue;
     if (imported.selector)
         m_selectorBox->setEditText(*imported.selector);
     m_onlyChangedCheck->setChecked(imported.onlyChanged);
-    m_rulePane->markRead();
     refreshRows();
-    if (state() == m_committed) {
-        rebuildRule();
-        return;
-    }
+    const bool changed = !(state() == m_committed);
     commit(Edit::Other, 0);
-    showNote(readNote(imported));
+    showNote(changed ? readNote(imported) : QString());
+    return true;
 }
 
-void MainWindow::copy(const QString &text)
+void MainWindow::copy(QString (*made)(bool, const Catalogue &))
 {
+    if (m_rulePane->hasUnreadText())
+        readRulePane();
+    const QString text =
+        made ? made(m_onlyChangedCheck->isChecked(), m_catalogue) : m_rulePane->text();
     QClipboard *const clipboard = QGuiApplication::clipboard();
     clipboard->setText(text);
     if (clipboard->text() != text)
@@ -416,15 +465,34 @@ void MainWindow::showNote(const QString &note)
     }
 }
 
+void MainWindow::showMenu(QWidget *over, QPoint at, bool editing)
+{
+    for (QAction *const action : m_rulePane->editActions())
+        action->setVisible(editing);
+    m_editingSeparator->setVisible(editing);
+    m_menu->exec(over->mapToGlobal(at));
+}
+
+// Undo and redo are there while the history has a step, or the pane has typing of its own.
+void MainWindow::updateHistoryActions()
+{
+    const bool pane = m_rulePane->hasFocus();
+    m_undoAction->setEnabled(m_history->canUndo() ||
+                             (pane && m_rulePane->document()->isUndoAvailable()));
+    m_redoAction->setEnabled(m_history->canRedo() ||
+                             (pane && m_rulePane->document()->isRedoAvailable()));
+}
+
 EditorState MainWindow::state() const
 {
-    return {m_catalogue, m_selectorBox->currentText(), m_onlyChangedCheck->isChecked()};
+    return {m_catalogue, m_selectorBox->value(), m_onlyChangedCheck->isChecked()};
 }
 
 void MainWindow::restore(const EditorState &state, int property)
 {
     m_catalogue = state.catalogue;
-    m_selectorBox->setEditText(state.selector);
+    if (state.selector != m_selectorBox->value())
+        m_selectorBox->setEditText(state.selector);
     m_onlyChangedCheck->setChecked(state.onlyChanged);
     m_committed = state;
     ++m_typingRun;
@@ -433,7 +501,8 @@ void MainWindow::restore(const EditorState &state, int property)
         showProperty(property, false);
     refreshRows();
     rebuildRule();
-    showNote({});
+    if (!m_rulePane->hasUnreadText())
+        showNote({});
 }
 
 void MainWindow::undo()
@@ -443,25 +512,34 @@ void MainWindow::undo()
     if (m_rulePane->hasFocus() && m_rulePane->document()->isUndoAvailable()) {
         m_rulePane->undo();
         rebuildRule();
-    } else {
-        m_history->undo();
+        return;
     }
+    EditorState state = m_committed;
+    if (const std::optional<int> property = m_history->undo(state))
+        restore(state, *property);
 }
 
 void MainWindow::redo()
 {
-    if (m_rulePane->hasFocus() && m_rulePane->document()->isRedoAvailable())
+    if (m_rulePane->hasFocus() && m_rulePane->document()->isRedoAvailable()) {
         m_rulePane->redo();
-    else
-        m_history->redo();
+        return;
+    }
+    EditorState state = m_committed;
+    if (const std::optional<int> property = m_history->redo(state))
+        restore(state, *property);
 }
 
-// Pages the rows so that the property is in the top row, or on the last page.
+// Pages the rows so that the property is in the top row, or on the last page; the found
+// value's box then has the focus with its text selected, so that typing replaces it.
 void MainWindow::showProperty(int property, bool focusValue)
 {
     m_rowScrollBar->setValue(std::min(property, m_rowScrollBar->maximum()));
-    if (focusValue)
-        m_valueBoxes[property - m_rowScrollBar->value()]->setFocus(Qt::OtherFocusReason);
+    if (!focusValue)
+        return;
+    EditableCombo *const box = m_valueBoxes[property - m_rowScrollBar->value()];
+    box->setFocus(Qt::ShortcutFocusReason); // which selects the text, as a shortcut's does
+    box->lineEdit()->selectAll();          // when the focus is there already
 }
 
 void MainWindow::mouseDoubleClickEvent(QMouseEvent *event)
@@ -473,7 +551,10 @@ void MainWindow::mouseDoubleClickEvent(QMouseEvent *event)
 
 void MainWindow::wheelEvent(QWheelEvent *event)
 {
-    // The wheel pages the rows wherever it is turned over the window's own controls.
-    const int steps = event->angleDelta().y() / QWheelEvent::DefaultDeltasPerStep;
+    // The wheel pages the rows wherever it is turned over the window's own controls. A
+    // touchpad sends a notch in several small turns; they add up.
+    m_wheelTurn += event->angleDelta().y();
+    const int steps = m_wheelTurn / QWheelEvent::DefaultDeltasPerStep;
+    m_wheelTurn -= steps * QWheelEvent::DefaultDeltasPerStep;
     m_rowScrollBar->setValue(m_rowScrollBar->value() - steps);
 }

@@ -1,26 +1,29 @@
 #pragma once
 
 #include "EditorState.h"
+#include "RuleBuilder.h"
 #include "WindowSurface.h"
 
 #include <array>
 
 class EditableCombo;
 class FindPopup;
+class History;
 class QAction;
 class QLabel;
+class QMenu;
 class QPushButton;
 class QScrollBar;
 class QTimer;
-class QUndoStack;
 class RulePane;
+struct ReadRule;
 class WrappingCheckBox;
 
 // The main window. Ten rows show ten properties of the catalogue at a time; the scroll
 // bar says which. Every edit goes the same way: one value moves from a control into the
-// catalogue, then commit() rebuilds the whole rule in the pane and makes the edit a step
-// of the history. The rows hold nothing of their own: refreshRows() rewrites them from
-// the catalogue. A rule the user types or pastes into the pane is read back by
+// catalogue, then commit() brings the rule's lines in the pane up to date and makes the
+// edit a step of the history. The rows hold nothing of their own: refreshRows() rewrites
+// them from the catalogue. A rule the user types or pastes into the pane is read back by
 // readRulePane().
 class MainWindow : public WindowSurface {
     Q_OBJECT
@@ -32,6 +35,8 @@ public:
     ~MainWindow() override;
 
     [[nodiscard]] const Catalogue &catalogue() const { return m_catalogue; }
+    // The rule as built from what the window holds now.
+    [[nodiscard]] QString rule() const { return m_lines.text(); }
 
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
@@ -56,9 +61,12 @@ private:
     void selectCssLevel(CssLevel level);
     void resetValues();
     void readRulePane();
-    void copy(const QString &text);
+    bool takeRule(const ReadRule &read);
+    void copy(QString (*made)(bool, const Catalogue &));
     void showAbout();
     void showNote(const QString &note);
+    void showMenu(QWidget *over, QPoint at, bool editing);
+    void updateHistoryActions();
 
     [[nodiscard]] EditorState state() const;
     void restore(const EditorState &state, int property);
@@ -68,7 +76,9 @@ private:
 
     Catalogue m_catalogue;
     EditorState m_committed; // the state the last step of the history left
+    RuleLines m_lines;       // the rule of the state
     int m_typingRun = 1;     // a new run starts whenever the focus moves
+    int m_wheelTurn = 0;     // eighths of a degree turned and not yet a row
 
     // Created in this order, which is also the stacking order: the label sits under
     // the selector box it overlaps by one pixel.
@@ -86,6 +96,12 @@ private:
     QPushButton *const m_copyButton;
     // Shows a composed value in its box once the pick that asked for it is over.
     QTimer *const m_deferredRefresh;
-    QUndoStack *const m_history;
+    History *const m_history;
+    QAction *m_undoAction = nullptr;
+    QAction *m_redoAction = nullptr;
+    // One menu for the pane and the copy button, built once: a screen reader then meets
+    // the same menu each time it opens.
+    QMenu *m_menu = nullptr;
+    QAction *m_editingSeparator = nullptr;
     FindPopup *m_find = nullptr; // made when first asked for
 };

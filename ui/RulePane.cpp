@@ -1,15 +1,82 @@
 #include "RulePane.h"
 
-#include "HistoryStep.h"
+#include "HistoryKeys.h"
+#include "LongText.h"
 
+#include <QAbstractTextDocumentLayout>
 #include <QKeyEvent>
 #include <QMenu>
 #include <QMimeData>
+#include <QPainter>
 #include <QScrollBar>
+#include <QTextBlock>
+#include <QTextCursor>
+#include <QTextDocumentFragment>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+constexpr int ShortenedType = QTextFormat::UserObject + 1;
+constexpr int HiddenText = QTextFormat::UserProperty + 1;
+
+// The middle of a long line, drawn as a short grey label; it holds the whole text.
+class Shortened : public QObject, public QTextObjectInterface {
+    Q_OBJECT
+    Q_INTERFACES(QTextObjectInterface)
+
+public:
+    explicit Shortened(QObject *parent)
+        : QObject(parent)
+    {
+    }
+
+    static QString label(const QTextFormat &format)
+    {
+        return RulePane::tr("…(%1 znaků)…").arg(format.property(HiddenText).toString().size());
+    }
+
+    QSizeF intrinsicSize(QTextDocument *, int, const QTextFormat &format) override
+    {
+        const QFontMetricsF metrics(format.toCharFormat().font());
+        return {metrics.horizontalAdvance(label(format)), metrics.height()};
+    }
+
+    void drawObject(QPainter *painter, const QRectF &rect, QTextDocument *, int,
+                    const QTextFormat &format) override
+    {
+        painter->save();
+        painter->setFont(format.toCharFormat().font());
+        painter->setPen(Qt::gray);
+        painter->drawText(rect, Qt::AlignLeft | Qt::AlignVCenter, label(format));
+        painter->restore();
+    }
+};
+
+// The text of part of a document: paragraphs joined by LF, shortened pieces whole.
+QString textOf(const QTextDocument *document, int from, int to)
+{
+    QString text;
+    for (QTextBlock block = document->findBlock(from); block.isValid() && block.position() <= to;
+         block = block.next()) {
+        if (block.position() > from && block.position() <= to)
+            text += u'\n';
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const int begin = std::max(fragment.position(), from);
+            const int end = std::min(fragment.position() + fragment.length(), to);
+            if (begin >= end)
+                continue;
+            const QTextCharFormat format = fragment.charFormat();
+            // Two shortened pieces with the same text side by side make one fragment.
+            if (format.objectType() == ShortenedType)
+                text += format.property(HiddenText).toString().repeated(end - begin);
+            else
+                text += fragment.text().mid(begin - fragment.position(), end - begin);
+        }
+    }
+    return text;
+}
 
 // One line break per line, as the document shows them.
 QString withLineFeeds(QString text)
@@ -26,33 +93,144 @@ RulePane::RulePane(QWidget *parent)
     setLineWrapMode(QPlainTextEdit::NoWrap);
     // A slim margin lets the rule of one declaration show whole without scrolling.
     document()->setDocumentMargin(2);
+    document()->documentLayout()->registerHandler(ShortenedType, new Shortened(this));
     document()->setModified(false);
+
+    const auto action = [this](const QString &text, QKeySequence::StandardKey key,
+                               void (RulePane::*act)()) {
+        auto *const editAction = new QAction(text, this);
+        editAction->setShortcut(key);
+        editAction->setShortcutContext(Qt::WidgetShortcut); // the keys are the pane's own
+        connect(editAction, &QAction::triggered, this, act);
+        m_editActions += editAction;
+    };
+    action(tr("Vyjmout"), QKeySequence::Cut, &RulePane::cut);
+    action(tr("Kopírovat výběr"), QKeySequence::Copy, &RulePane::copy);
+    action(tr("Vložit"), QKeySequence::Paste, &RulePane::paste);
+    action(tr("Vybrat vše"), QKeySequence::SelectAll, &RulePane::selectAll);
 }
 
 QString RulePane::text() const
 {
-    return hasUnreadText() ? toPlainText() : m_rule;
+    return hasUnreadText() || !m_showsRule ? documentText() : m_shown.text();
 }
 
-void RulePane::setRule(const QString &rule)
+QString RulePane::documentText() const
 {
-    if (hasUnreadText() || (rule == m_rule && !m_rule.isNull()))
-        return;
-    m_rule = rule;
+    return textOf(document(), 0, document()->characterCount() - 1);
+}
+
+// Writes lines at the cursor, each line longer than the limit with its middle shortened.
+void RulePane::insertLines(QTextCursor &cursor, const QString &text)
+{
+    const QStringView all(text);
+    qsizetype plainFrom = 0;
+    qsizetype lineStart = 0;
+    while (lineStart <= all.size()) {
+        qsizetype lineEnd = all.indexOf(u'\n', lineStart);
+        if (lineEnd < 0)
+            lineEnd = all.size();
+        if (longText::isLong(all.sliced(lineStart, lineEnd - lineStart))) {
+            const qsizetype middle = lineStart + longText::Head;
+            const qsizetype tail = lineEnd - longText::Tail;
+            cursor.insertText(all.sliced(plainFrom, middle - plainFrom).toString());
+            QTextCharFormat shortened;
+            shortened.setObjectType(ShortenedType);
+            shortened.setProperty(HiddenText, all.sliced(middle, tail - middle).toString());
+            cursor.insertText(QString(QChar::ObjectReplacementCharacter), shortened);
+            cursor.setCharFormat(QTextCharFormat());
+            plainFrom = tail;
+        }
+        lineStart = lineEnd + 1;
+    }
+    cursor.insertText(all.sliced(plainFrom).toString());
+}
+
+void RulePane::replaceAll(const RuleLines &lines)
+{
     // The view stays where the user scrolled it.
     const int vertical = verticalScrollBar()->value();
     const int horizontal = horizontalScrollBar()->value();
-    setPlainText(withLineFeeds(rule));
+    document()->setUndoRedoEnabled(false);
+    document()->clear();
+    QTextCursor cursor(document());
+    insertLines(cursor, withLineFeeds(lines.text()));
+    document()->setUndoRedoEnabled(true);
     document()->setModified(false);
+    m_shown = lines;
+    m_showsRule = true;
     verticalScrollBar()->setValue(vertical);
     horizontalScrollBar()->setValue(horizontal);
+}
+
+void RulePane::showRule(const RuleLines &lines)
+{
+    if (hasUnreadText())
+        return;
+    if (!m_showsRule || lines.kept() != m_shown.kept()) {
+        replaceAll(lines);
+        return;
+    }
+    const auto same = [](const QString &a, const QString &b) {
+        return (a.constData() == b.constData() && a.size() == b.size()) || a == b;
+    };
+    // Line by line, top down, in one edit: block `at` is the next that may change.
+    QTextCursor cursor(document());
+    bool editing = false;
+    const auto edit = [&](int at) {
+        if (!editing) {
+            document()->setUndoRedoEnabled(false);
+            cursor.beginEditBlock();
+            editing = true;
+        }
+        const QTextBlock block = document()->findBlockByNumber(at);
+        cursor.setPosition(block.position());
+        return block;
+    };
+    const auto replace = [&](int at, const QString &line) {
+        const QTextBlock block = edit(at);
+        cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
+        cursor.removeSelectedText();
+        insertLines(cursor, line);
+    };
+    if (!same(lines.selector(), m_shown.selector()))
+        replace(0, lines.selector());
+    int at = 2;
+    for (std::size_t i = 0; i < lines.declarations().size(); ++i) {
+        const QString &now = lines.declarations()[i];
+        const QString &was = m_shown.declarations()[i];
+        if (same(now, was)) {
+            at += now.isNull() ? 0 : 1;
+        } else if (now.isNull()) { // the line goes, with its line break
+            cursor.setPosition(edit(at).next().position(), QTextCursor::KeepAnchor);
+            cursor.removeSelectedText();
+        } else if (was.isNull()) {
+            edit(at++);
+            insertLines(cursor, u"  "_s + now);
+            cursor.insertBlock();
+        } else {
+            replace(at++, u"  "_s + now);
+        }
+    }
+    if (editing) {
+        cursor.endEditBlock();
+        document()->setUndoRedoEnabled(true);
+        document()->setModified(false);
+    }
+    m_shown = lines;
+}
+
+void RulePane::markRead()
+{
+    document()->setModified(false);
+    m_showsRule = false;
 }
 
 bool RulePane::event(QEvent *event)
 {
     // Undo and redo belong to the window, which hands them back to the pane while it
     // has typing of its own to undo.
-    return isHistoryShortcut(event) || QPlainTextEdit::event(event);
+    return isHistoryKey(event) || QPlainTextEdit::event(event);
 }
 
 void RulePane::keyPressEvent(QKeyEvent *event)
@@ -75,30 +253,43 @@ void RulePane::focusOutEvent(QFocusEvent *event)
 
 void RulePane::contextMenuEvent(QContextMenuEvent *event)
 {
-    QMenu menu(this);
-    menu.setToolTipsVisible(true); // the window's actions name their keys
-    menu.addActions(m_historyActions);
-    menu.addSeparator();
+    if (m_menu == nullptr)
+        return;
     const bool selection = textCursor().hasSelection();
-    menu.addAction(u"Vyjmout"_s, QKeySequence::Cut, this, &RulePane::cut)->setEnabled(selection);
-    menu.addAction(u"Kopírovat výběr"_s, QKeySequence::Copy, this, &RulePane::copy)
-        ->setEnabled(selection);
-    menu.addAction(u"Vložit"_s, QKeySequence::Paste, this, &RulePane::paste)
-        ->setEnabled(canPaste());
-    menu.addAction(u"Vybrat vše"_s, QKeySequence::SelectAll, this, &RulePane::selectAll);
-    menu.addSeparator();
-    menu.addActions(m_copyActions);
-    menu.exec(event->globalPos());
+    m_editActions[0]->setEnabled(selection);
+    m_editActions[1]->setEnabled(selection);
+    m_editActions[2]->setEnabled(canPaste());
+    m_menu->exec(event->globalPos());
 }
 
 void RulePane::insertFromMimeData(const QMimeData *source)
 {
-    if (source->hasText()) {
-        // Pasted CR LF would show as two line breaks each.
-        insertPlainText(withLineFeeds(source->text()));
-        ensureCursorVisible();
-    } else {
+    if (!source->hasText()) {
         QPlainTextEdit::insertFromMimeData(source);
+        Q_EMIT readRequested();
+        return;
     }
+    const QString text = source->text();
+    // A rule or declarations given over the rule as built replace it; anything else goes
+    // where the cursor is.
+    if (!hasUnreadText() && m_pasteHandler && m_pasteHandler(text))
+        return;
+    QTextCursor cursor = textCursor();
+    cursor.beginEditBlock();
+    cursor.removeSelectedText();
+    insertLines(cursor, withLineFeeds(text)); // pasted CR LF would show as two line breaks
+    cursor.endEditBlock();
+    setTextCursor(cursor);
+    ensureCursorVisible();
     Q_EMIT readRequested();
 }
+
+QMimeData *RulePane::createMimeDataFromSelection() const
+{
+    const QTextCursor cursor = textCursor();
+    auto *const data = new QMimeData;
+    data->setText(textOf(document(), cursor.selectionStart(), cursor.selectionEnd()));
+    return data;
+}
+
+#include "RulePane.moc"

@@ -1,34 +1,45 @@
 #pragma once
 
+#include "RuleBuilder.h"
+
 #include <QPlainTextEdit>
 
+#include <functional>
+
+class QMenu;
+
 // The rule pane. It shows the rule exactly as built, CR LF included, while the document
-// underneath only knows paragraphs. The user may also type, paste or drop a rule here;
-// such text waits to be read back, and no newly built rule replaces it meanwhile.
+// underneath only knows paragraphs, and it replaces only the lines that change, so that an
+// edit costs the same however long the rest of the rule is. A line longer than
+// longText::Limit shows its middle as one shortened piece that holds the whole text.
+//
+// The user may also type, paste or drop a rule here; such text waits to be read back, and
+// no newly built rule replaces it meanwhile.
 class RulePane : public QPlainTextEdit {
     Q_OBJECT
 
 public:
     explicit RulePane(QWidget *parent);
 
-    // The rule as built, or the user's text while it waits to be read.
+    // The rule as built, or the user's text while it waits to be read (with LF).
     [[nodiscard]] QString text() const;
+    // What the document holds, shortened lines whole, lines joined by LF.
+    [[nodiscard]] QString documentText() const;
     [[nodiscard]] bool hasUnreadText() const { return document()->isModified(); }
-    // Shows a newly built rule unless the user's text waits to be read.
-    void setRule(const QString &rule);
-    // The user's text was read: the next rule replaces it, even one equal to the last.
-    void markRead()
+    // Shows a newly built rule, changing only the lines that differ, unless the user's
+    // text waits to be read.
+    void showRule(const RuleLines &lines);
+    // The user's text was read: the next rule replaces it whole.
+    void markRead();
+    // A paste or drop over the rule as built goes here first: if it returns true the text
+    // was taken as a rule, and is not inserted.
+    void setPasteHandler(std::function<bool(const QString &)> handler)
     {
-        document()->setModified(false);
-        m_rule.clear();
+        m_pasteHandler = std::move(handler);
     }
-    // The window's undo, redo and find, which open the context menu, and its ways to
-    // copy, which close it.
-    void setMenuActions(const QList<QAction *> &history, const QList<QAction *> &copies)
-    {
-        m_historyActions = history;
-        m_copyActions = copies;
-    }
+    // The context menu; the pane's own editing actions are editActions().
+    void setContextMenu(QMenu *menu) { m_menu = menu; }
+    [[nodiscard]] QList<QAction *> editActions() const { return m_editActions; }
 
 Q_SIGNALS:
     // The focus left for another control of the window, the user pressed Ctrl+Enter, or
@@ -41,9 +52,15 @@ protected:
     void focusOutEvent(QFocusEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
     void insertFromMimeData(const QMimeData *source) override;
+    [[nodiscard]] QMimeData *createMimeDataFromSelection() const override;
 
 private:
-    QString m_rule;
-    QList<QAction *> m_historyActions;
-    QList<QAction *> m_copyActions;
+    void replaceAll(const RuleLines &lines);
+    void insertLines(QTextCursor &cursor, const QString &text);
+
+    RuleLines m_shown;
+    bool m_showsRule = false; // m_shown is what the document holds
+    std::function<bool(const QString &)> m_pasteHandler;
+    QMenu *m_menu = nullptr;
+    QList<QAction *> m_editActions;
 };

@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QStringList>
+
+// The 51 HTML element names the selector box offers, in its order.
+[[nodiscard]] const QStringList &selectorNames();
