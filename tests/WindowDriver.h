@@ -142,8 +142,8 @@ struct WindowDriver {
             auto *const field = box ? box->lineEdit() : qobject_cast<QLineEdit *>(focus);
             return field ? field->selectedText() : QString();
         }
-        if (name == u"rulePane"_s)
-            return rule().replace(u"\r\n"_s, u"|"_s).replace(u'\n', u'|');
+        if (name == u"rulePane"_s) // as it shows, shortened lines shortened
+            return pane()->toPlainText().replace(u'\n', u'|');
         QWidget *const control = get(name);
         if (auto *const box = qobject_cast<QComboBox *>(control))
             return box->currentText();
@@ -215,9 +215,10 @@ private:
             kept << rule();
         } else if (verb == u"same"_s) {
             return differs(rule(), kept.value(all.toInt()));
-        } else if (verb == u"rule"_s) { // as the pane holds it and as it shows it
-            const QString shown = pane()->documentText().replace(u'\n', u'|');
-            return differs(shows(u"rulePane"_s), all) + differs(shown, all);
+        } else if (verb == u"rule"_s) { // as the pane gives it, and as its document holds it
+            const QString held = pane()->documentText().replace(u'\n', u'|');
+            return differs(rule().replace(u"\r\n"_s, u"|"_s).replace(u'\n', u'|'), all) +
+                   differs(held, all);
         } else if (verb == u"count"_s) {
             return differs(QString::number(rule().count(u"\r\n"_s) - 2), all);
         } else if (verb == u"wait"_s) {

@@ -291,6 +291,27 @@ private Q_SLOTS:
             u"menu rulePane Kopírovat deklarace"_s,
             u"clipboard background-image: url(\"img/Logo.PNG\");|content: \"Hel\u00A0lo\";|font-family: arial, sans-serif;"_s,
         };
+        // A data URI too long to lay out on every change.
+        const QString uri = u"url(data:image/png;base64,"_s + u"Ab"_s.repeated(200) + u')';
+        QTest::newRow("a long value is shortened in its box and the pane, whole when used")
+            << QStringList{
+                   u"paste p { background-image: "_s + uri + u" }"_s,
+                   u"rule p|  {|  background-image: "_s + uri + u";|  }"_s,
+                   u"show valueBox4 "_s + uri.left(64) + u'…',
+                   // The pane shows the line's start, a short label for its middle, its end.
+                   u"show rulePane p|  {|  background-image: "_s + uri.left(44) +
+                       QChar::ObjectReplacementCharacter + uri.right(7) + u";|  }"_s,
+                   u"click valueBox4"_s,
+                   u"show valueBox4 "_s + uri,
+                   u"key End"_s,
+                   u"type  x"_s,
+                   u"rule p|  {|  background-image: "_s + uri + u" x;|  }"_s,
+                   u"click rulePane"_s,
+                   u"show valueBox4 "_s + uri.left(64) + u'…',
+                   u"key Ctrl+A"_s,
+                   u"key Ctrl+C"_s,
+                   u"clipboard p|  {|  background-image: "_s + uri + u" x;|  }"_s,
+               };
         QTest::newRow("pasted declarations with a default value turn the switch off")
             << QStringList{
                    u"edit valueBox2 fixed"_s,

@@ -45,14 +45,15 @@ void EditableCombo::fill(const QStringList &items, const QString &text)
     if (m_items->stringList() != items)
         m_items->setStringList(items);
     setCurrentIndex(-1);
-    setEditText(text);
-    if (!hasFocus())
-        showShortened();
+    if (hasFocus() || !longText::isLong(text))
+        setEditText(text);
+    else
+        showShortened(text);
 }
 
-void EditableCombo::showShortened()
+// Lays out only the start of a long text: the whole would cost as much as its length.
+void EditableCombo::showShortened(const QString &whole)
 {
-    const QString whole = currentText();
     if (!longText::isLong(whole))
         return;
     m_shortening = true;
@@ -99,7 +100,7 @@ void EditableCombo::focusOutEvent(QFocusEvent *event)
 {
     QComboBox::focusOutEvent(event);
     if (event->reason() != Qt::PopupFocusReason)
-        showShortened();
+        showShortened(currentText());
 }
 
 void EditableCombo::describe(const QString &name, const QString &description)

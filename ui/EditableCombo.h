@@ -37,7 +37,7 @@ protected:
 
 private:
     void showWhole();
-    void showShortened();
+    void showShortened(const QString &whole);
 
     QStringListModel *const m_items;
     QString m_whole; // the value while the box shows it shortened, else null

@@ -9,7 +9,7 @@
 // from this length on a text is shortened.
 namespace longText {
 
-inline constexpr qsizetype Limit = 1024;
+inline constexpr qsizetype Limit = 256;
 // What a shortened text shows of its start and its end.
 inline constexpr qsizetype Head = 64;
 inline constexpr qsizetype Tail = 8;

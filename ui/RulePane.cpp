@@ -13,14 +13,20 @@
 #include <QTextCursor>
 #include <QTextDocumentFragment>
 
+#include <climits>
+
 using namespace Qt::StringLiterals;
 
 namespace {
 
 constexpr int ShortenedType = QTextFormat::UserObject + 1;
-constexpr int HiddenText = QTextFormat::UserProperty + 1;
+constexpr int HiddenKey = QTextFormat::UserProperty + 1;
+constexpr int HiddenSize = QTextFormat::UserProperty + 2;
 
-// The middle of a long line, drawn as a short grey label; it holds the whole text.
+} // namespace
+
+// The middle of a long line, drawn as a short grey label. Its text is kept here, not in its
+// format: the document hashes and compares formats, which would then cost the text's length.
 class Shortened : public QObject, public QTextObjectInterface {
     Q_OBJECT
     Q_INTERFACES(QTextObjectInterface)
@@ -31,10 +37,32 @@ public:
     {
     }
 
-    static QString label(const QTextFormat &format)
+    [[nodiscard]] QTextCharFormat format(const QString &text)
     {
-        return RulePane::tr("…(%1 znaků)…").arg(format.property(HiddenText).toString().size());
+        QTextCharFormat shortened;
+        shortened.setObjectType(ShortenedType);
+        shortened.setProperty(HiddenKey, ++m_lastKey);
+        shortened.setProperty(HiddenSize, int(std::min<qsizetype>(text.size(), INT_MAX)));
+        m_texts.insert(m_lastKey, text);
+        return shortened;
     }
+    [[nodiscard]] static bool holds(const QTextFormat &format)
+    {
+        return format.objectType() == ShortenedType;
+    }
+    [[nodiscard]] QString text(const QTextFormat &format) const
+    {
+        return m_texts.value(format.intProperty(HiddenKey));
+    }
+    // The texts of the block's pieces are no longer needed.
+    void forget(const QTextBlock &block)
+    {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            if (holds(it.fragment().charFormat()))
+                m_texts.remove(it.fragment().charFormat().intProperty(HiddenKey));
+        }
+    }
+    void forgetAll() { m_texts.clear(); }
 
     QSizeF intrinsicSize(QTextDocument *, int, const QTextFormat &format) override
     {
@@ -51,10 +79,21 @@ public:
         painter->drawText(rect, Qt::AlignLeft | Qt::AlignVCenter, label(format));
         painter->restore();
     }
+
+private:
+    static QString label(const QTextFormat &format)
+    {
+        return RulePane::tr("…(%1 znaků)…").arg(format.intProperty(HiddenSize));
+    }
+
+    QHash<int, QString> m_texts;
+    int m_lastKey = 0;
 };
 
+namespace {
+
 // The text of part of a document: paragraphs joined by LF, shortened pieces whole.
-QString textOf(const QTextDocument *document, int from, int to)
+QString textOf(const QTextDocument *document, const Shortened *shortened, int from, int to)
 {
     QString text;
     for (QTextBlock block = document->findBlock(from); block.isValid() && block.position() <= to;
@@ -67,10 +106,10 @@ QString textOf(const QTextDocument *document, int from, int to)
             const int end = std::min(fragment.position() + fragment.length(), to);
             if (begin >= end)
                 continue;
-            const QTextCharFormat format = fragment.charFormat();
             // Two shortened pieces with the same text side by side make one fragment.
-            if (format.objectType() == ShortenedType)
-                text += format.property(HiddenText).toString().repeated(end - begin);
+            const QTextCharFormat format = fragment.charFormat();
+            if (Shortened::holds(format))
+                text += shortened->text(format).repeated(end - begin);
             else
                 text += fragment.text().mid(begin - fragment.position(), end - begin);
         }
@@ -88,12 +127,13 @@ QString withLineFeeds(QString text)
 
 RulePane::RulePane(QWidget *parent)
     : QPlainTextEdit(parent)
+    , m_shortened(new Shortened(this))
 {
     setTabChangesFocus(true);
     setLineWrapMode(QPlainTextEdit::NoWrap);
     // A slim margin lets the rule of one declaration show whole without scrolling.
     document()->setDocumentMargin(2);
-    document()->documentLayout()->registerHandler(ShortenedType, new Shortened(this));
+    document()->documentLayout()->registerHandler(ShortenedType, m_shortened);
     document()->setModified(false);
 
     const auto action = [this](const QString &text, QKeySequence::StandardKey key,
@@ -117,7 +157,7 @@ QString RulePane::text() const
 
 QString RulePane::documentText() const
 {
-    return textOf(document(), 0, document()->characterCount() - 1);
+    return textOf(document(), m_shortened, 0, document()->characterCount() - 1);
 }
 
 // Writes lines at the cursor, each line longer than the limit with its middle shortened.
@@ -134,10 +174,8 @@ void RulePane::insertLines(QTextCursor &cursor, const QString &text)
             const qsizetype middle = lineStart + longText::Head;
             const qsizetype tail = lineEnd - longText::Tail;
             cursor.insertText(all.sliced(plainFrom, middle - plainFrom).toString());
-            QTextCharFormat shortened;
-            shortened.setObjectType(ShortenedType);
-            shortened.setProperty(HiddenText, all.sliced(middle, tail - middle).toString());
-            cursor.insertText(QString(QChar::ObjectReplacementCharacter), shortened);
+            cursor.insertText(QString(QChar::ObjectReplacementCharacter),
+                              m_shortened->format(all.sliced(middle, tail - middle).toString()));
             cursor.setCharFormat(QTextCharFormat());
             plainFrom = tail;
         }
@@ -153,6 +191,7 @@ void RulePane::replaceAll(const RuleLines &lines)
     const int horizontal = horizontalScrollBar()->value();
     document()->setUndoRedoEnabled(false);
     document()->clear();
+    m_shortened->forgetAll();
     QTextCursor cursor(document());
     insertLines(cursor, withLineFeeds(lines.text()));
     document()->setUndoRedoEnabled(true);
@@ -177,18 +216,21 @@ void RulePane::showRule(const RuleLines &lines)
     // Line by line, top down, in one edit: block `at` is the next that may change.
     QTextCursor cursor(document());
     bool editing = false;
-    const auto edit = [&](int at) {
+    // Puts the cursor at the start of block `at`, which stays unless `goes`.
+    const auto edit = [&](int at, bool goes) {
         if (!editing) {
             document()->setUndoRedoEnabled(false);
             cursor.beginEditBlock();
             editing = true;
         }
         const QTextBlock block = document()->findBlockByNumber(at);
+        if (goes)
+            m_shortened->forget(block);
         cursor.setPosition(block.position());
         return block;
     };
     const auto replace = [&](int at, const QString &line) {
-        const QTextBlock block = edit(at);
+        const QTextBlock block = edit(at, true);
         cursor.setPosition(block.position() + block.length() - 1, QTextCursor::KeepAnchor);
         cursor.removeSelectedText();
         insertLines(cursor, line);
@@ -202,10 +244,10 @@ void RulePane::showRule(const RuleLines &lines)
         if (same(now, was)) {
             at += now.isNull() ? 0 : 1;
         } else if (now.isNull()) { // the line goes, with its line break
-            cursor.setPosition(edit(at).next().position(), QTextCursor::KeepAnchor);
+            cursor.setPosition(edit(at, true).next().position(), QTextCursor::KeepAnchor);
             cursor.removeSelectedText();
         } else if (was.isNull()) {
-            edit(at++);
+            edit(at++, false);
             insertLines(cursor, u"  "_s + now);
             cursor.insertBlock();
         } else {
@@ -288,7 +330,9 @@ QMimeData *RulePane::createMimeDataFromSelection() const
 {
     const QTextCursor cursor = textCursor();
     auto *const data = new QMimeData;
-    data->setText(textOf(document(), cursor.selectionStart(), cursor.selectionEnd()));
+    // Line breaks as the rule writes them, CR LF.
+    data->setText(textOf(document(), m_shortened, cursor.selectionStart(), cursor.selectionEnd())
+                      .replace(u'\n', u"\r\n"_s));
     return data;
 }
 

@@ -7,6 +7,7 @@
 #include <functional>
 
 class QMenu;
+class Shortened;
 
 // The rule pane. It shows the rule exactly as built, CR LF included, while the document
 // underneath only knows paragraphs, and it replaces only the lines that change, so that an
@@ -58,6 +59,7 @@ private:
     void replaceAll(const RuleLines &lines);
     void insertLines(QTextCursor &cursor, const QString &text);
 
+    Shortened *const m_shortened;
     RuleLines m_shown;
     bool m_showsRule = false; // m_shown is what the document holds
     std::function<bool(const QString &)> m_pasteHandler;
