@@ -1,57 +1,34 @@
-// One whole-process start-up to measure: create the application and one window, and
-// the moment that window has been painted for the first time, say so on stdout and
-// leave at once (teardown is not start-up). Built three times: the main window with
-// its first rule, a bare Qt window of the same size, and one that shows a line of
-// text, which is the least any window with text costs.
+// Floors for the program's start-up, each a whole process: a window of the main window's
+// size with one label, and (START_KINDS) one with a widget of each kind the main window
+// uses. scripts/bench.sh starts them and the program alike and waits until Qt reports the
+// first paint.
 #include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QLabel>
-#include <QPaintEvent>
-
-#include <cstdio>
-#include <cstdlib>
-
-#if defined(START_STYLOMAT)
-#include "MainWindow.h"
-#endif
-
-namespace {
-
-class FirstPaint : public QObject {
-protected:
-    bool eventFilter(QObject *watched, QEvent *event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            static_cast<QWidget *>(watched)->removeEventFilter(this);
-            QMetaObject::invokeMethod(
-                this,
-                [] {
-                    std::fputs("shown\n", stdout);
-                    std::fflush(stdout);
-                    std::_Exit(0);
-                },
-                Qt::QueuedConnection);
-        }
-        return false;
-    }
-};
-
-} // namespace
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScrollBar>
 
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
-#if defined(START_STYLOMAT)
-    MainWindow window;
-#elif defined(START_LABEL)
     QWidget window;
     window.resize(505, 337);
     QLabel label(QStringLiteral("Stylomat"), &window);
-#else
-    QWidget window;
-    window.resize(505, 337);
+#if defined(START_KINDS)
+    QComboBox combo(&window);
+    combo.setEditable(true);
+    combo.setGeometry(100, 10, 160, 22);
+    QCheckBox check(QStringLiteral("CSS"), &window);
+    check.setGeometry(10, 40, 120, 20);
+    QPushButton button(QStringLiteral("CSS 1"), &window);
+    button.setGeometry(10, 70, 100, 26);
+    QScrollBar bar(Qt::Vertical, &window);
+    bar.setGeometry(480, 10, 17, 230);
+    QPlainTextEdit pane(QStringLiteral("p\n  {\n  }"), &window);
+    pane.setGeometry(10, 250, 380, 80);
 #endif
-    FirstPaint watcher;
-    window.installEventFilter(&watcher);
     window.show();
     return QApplication::exec();
 }

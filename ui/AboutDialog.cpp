@@ -2,6 +2,7 @@
 
 #include "Layout.h"
 #include "Version.h"
+#include "WindowSurface.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -19,11 +20,7 @@ AboutDialog::AboutDialog(QWidget *parent)
     setObjectName(u"aboutDialog"_s);
     setWindowTitle(u"Hlavolam 1.0"_s);
     setFixedSize(layout::aboutClient.pixels().size());
-    QPalette colours = palette();
-    colours.setColor(QPalette::Window, Qt::black);
-    colours.setColor(QPalette::WindowText, Qt::white);
-    setPalette(colours);
-    setAutoFillBackground(true);
+    dressInBlack(this);
 
     m_picture->setObjectName(u"aboutPicture"_s);
     m_picture->setAccessibleName(u"Stylomat %1, verze %2"_s.arg(ShortVersion, DisplayVersion));

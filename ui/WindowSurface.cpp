@@ -6,9 +6,14 @@ WindowSurface::WindowSurface(QWidget *parent)
     : QWidget(parent)
 {
     setFont(windowFont());
-    QPalette colours = palette();
+    dressInBlack(this);
+}
+
+void dressInBlack(QWidget *window)
+{
+    QPalette colours = window->palette();
     colours.setColor(QPalette::Window, Qt::black);
     colours.setColor(QPalette::WindowText, Qt::white);
-    setPalette(colours);
-    setAutoFillBackground(true);
+    window->setPalette(colours);
+    window->setAutoFillBackground(true);
 }

@@ -1,7 +1,6 @@
 #include "WrappingButton.h"
 
-#include <QStyleOptionButton>
-#include <QStylePainter>
+#include "WrappedCaption.h"
 
 WrappingButton::WrappingButton(const QString &caption, QWidget *parent)
     : QPushButton(caption, parent)
@@ -11,13 +10,8 @@ WrappingButton::WrappingButton(const QString &caption, QWidget *parent)
 
 void WrappingButton::paintEvent(QPaintEvent *)
 {
-    QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
-    const QString caption = option.text;
-    option.text.clear();
-    painter.drawControl(QStyle::CE_PushButton, option);
-    const QRect textRect = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
-    painter.drawItemText(textRect, Qt::AlignCenter | Qt::TextWordWrap, palette(), isEnabled(),
-                         caption, QPalette::ButtonText);
+    drawWithWrappedCaption(this, option, QStyle::CE_PushButton, QStyle::SE_PushButtonContents,
+                           Qt::AlignCenter, QPalette::ButtonText);
 }

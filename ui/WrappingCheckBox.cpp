@@ -1,7 +1,6 @@
 #include "WrappingCheckBox.h"
 
-#include <QStyleOptionButton>
-#include <QStylePainter>
+#include "WrappedCaption.h"
 
 WrappingCheckBox::WrappingCheckBox(QWidget *parent)
     : QCheckBox(parent)
@@ -10,15 +9,10 @@ WrappingCheckBox::WrappingCheckBox(QWidget *parent)
 
 void WrappingCheckBox::paintEvent(QPaintEvent *)
 {
-    QStylePainter painter(this);
     QStyleOptionButton option;
     initStyleOption(&option);
-    const QString caption = option.text;
-    option.text.clear();
-    painter.drawControl(QStyle::CE_CheckBox, option);
-    const QRect textRect = style()->subElementRect(QStyle::SE_CheckBoxContents, &option, this);
-    painter.drawItemText(textRect, Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, palette(),
-                         isEnabled(), caption, QPalette::WindowText);
+    drawWithWrappedCaption(this, option, QStyle::CE_CheckBox, QStyle::SE_CheckBoxContents,
+                           Qt::AlignLeft | Qt::AlignVCenter, QPalette::WindowText);
 }
 
 bool WrappingCheckBox::hitButton(const QPoint &pos) const
