@@ -122,7 +122,8 @@ int main(int argc, char *argv[])
         QTest::keyClick(box, Qt::Key_Y);
         figures[large][1] = timed(
             [&](int run) {
-                QTest::keyClick(box, Qt::Key_Z,
+                QTest::keyClick(box,
+                                Qt::Key_Z,
                                 run % 2 ? Qt::ControlModifier | Qt::ShiftModifier
                                         : Qt::ControlModifier);
             },
@@ -130,9 +131,9 @@ int main(int argc, char *argv[])
         // Onto and off the page with the large value's row: its box shows it shortened.
         auto *const bar = w->get<QScrollBar>(u"rowScrollBar"_s);
         bar->setFocus();
-        figures[large][2] =
-            timed([&](int run) { QTest::keyClick(bar, run % 2 ? Qt::Key_PageUp : Qt::Key_PageDown); },
-                  101);
+        figures[large][2] = timed(
+            [&](int run) { QTest::keyClick(bar, run % 2 ? Qt::Key_PageUp : Qt::Key_PageDown); },
+            101);
     }
     report("keystroke in a value box", figures[0][0], figures[1][0]);
     report("undo or redo of a keystroke", figures[0][1], figures[1][1]);
@@ -141,8 +142,8 @@ int main(int argc, char *argv[])
     // Reading a 1 MB paste, rows and pane brought up to date.
     QString minified = u"p{"_s;
     for (int n = 0; minified.size() < OneMegabyte; ++n)
-        minified += u"color:#%1;margin:0 auto;-x-shadow:0 0 %2px #000;"_s.arg(n % 999999, 6, 10,
-                                                                              QChar(u'0'))
+        minified += u"color:#%1;margin:0 auto;-x-shadow:0 0 %2px #000;"_s
+                        .arg(n % 999999, 6, 10, QChar(u'0'))
                         .arg(n);
     minified += u'}';
     const QString withUri = u"body { background-image: "_s + dataUri(OneMegabyte) + u" }"_s;
@@ -165,7 +166,8 @@ int main(int argc, char *argv[])
             w.paste(u"body { background-image: "_s + dataUri(OneMegabyte / 2, n) + u" }"_s);
             QCoreApplication::processEvents();
         }
-        std::printf("%-58s %9.1f MiB\n", "memory added by 30 read-backs of a 0.5 MB rule",
+        std::printf("%-58s %9.1f MiB\n",
+                    "memory added by 30 read-backs of a 0.5 MB rule",
                     residentMiB() - before);
     }
     return 0;

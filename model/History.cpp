@@ -100,8 +100,9 @@ struct History::Step {
     {
         for (const PropertyChange &change : next.properties) {
             auto mine = std::find_if(
-                properties.begin(), properties.end(),
-                [&change](const PropertyChange &p) { return p.property == change.property; });
+                properties.begin(), properties.end(), [&change](const PropertyChange &p) {
+                    return p.property == change.property;
+                });
             if (mine == properties.end()) {
                 properties.append(change);
             } else {

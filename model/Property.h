@@ -5,7 +5,6 @@
 #include <QStringList>
 
 #include <array>
-#include <ranges>
 
 // The 102 CSS 1 and 2 properties the program knows, with everything fixed about each:
 // one row per property in Property.cpp. A property is identified by its index, 1 to
@@ -29,15 +28,50 @@ struct ShorthandPart {
     bool keepsCase = false; // left as typed instead of lower-cased
 };
 
+// Values outside a property's grammar that still get a word of their own: what CSS 2
+// allowed and CSS 2.1 dropped, or a mistake of the catalogue's own.
+struct ValueNote {
+    enum class Kind { DroppedInCss21, Mistake };
+    Kind kind;
+    QString grammar;    // in the notation of Property::grammar
+    const char *reason; // Czech; QCoreApplication::translate("ValueGrammar", reason) shows it
+};
+
 struct Property {
-    QString name;               // the CSS name with its first letter upper case
-    QString defaultValue;       // may be empty
-    QString description;        // Czech, one line; shown as the row's tooltip; may be empty
-    CssLevel level;             // the CSS level that introduced it
+    // 1..102 for a range-for. Not std::views::iota: clang 14, which builds the fuzz harnesses,
+    // cannot compile libstdc++ 12's iota_view.
+    struct Indices {
+        struct Iterator {
+            int index;
+            [[nodiscard]] int operator*() const { return index; }
+            Iterator &operator++()
+            {
+                ++index;
+                return *this;
+            }
+            [[nodiscard]] bool operator==(const Iterator &) const = default;
+        };
+        [[nodiscard]] static constexpr Iterator begin() { return {1}; }
+        [[nodiscard]] static constexpr Iterator end() { return {PropertyCount + 1}; }
+    };
+
+    QString name;                 // the CSS name with its first letter upper case
+    QString defaultValue;         // may be empty
+    QString description;          // Czech, one line; may be empty
+    const char *czechDescription; // the same, as translations know it
+    const char *descriptionOf;    // what tells two properties of one description apart, or null
+    CssLevel level;               // the CSS level that introduced it
+    // The values CSS allows, in CSS's value-definition notation (see ValueGrammar.h):
+    // CSS 2.1's, or CSS 2's where 2.1 dropped the property and today's CSS has it again.
+    // Empty for a property that no CSS after 2 has: its note holds its CSS 2 grammar.
+    QString grammar;
     QStringList offeredValues;  // what the value box lists, in order
     QList<ShorthandPart> parts; // empty unless this is a shorthand
+    QList<ValueNote> notes;     // tried in order when the grammar does not match
 
     [[nodiscard]] bool isShorthand() const { return !parts.isEmpty(); }
+    // The description in the language the program speaks: the row's tooltip.
+    [[nodiscard]] QString shownDescription() const;
 
     // The whole table, in catalogue order: all()[i - 1] is the property with index i.
     [[nodiscard]] static const std::array<Property, PropertyCount> &all();
@@ -45,7 +79,7 @@ struct Property {
     [[nodiscard]] static const Property &at(int index);
     // The indices 1..102 in catalogue order, the one way to walk the properties:
     // for (const int i : Property::indices()).
-    [[nodiscard]] static constexpr auto indices() { return std::views::iota(1, PropertyCount + 1); }
+    [[nodiscard]] static constexpr auto indices() { return Indices{}; }
     // Stops the program on an index outside 1..102.
     static void checkIndex(int index);
     // The index of the property with this name, ignoring case; 0 when there is none.

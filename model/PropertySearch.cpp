@@ -33,10 +33,13 @@ const std::array<Searchable, PropertyCount> &searchables()
     static const std::array<Searchable, PropertyCount> all = [] {
         std::array<Searchable, PropertyCount> table;
         for (const int i : Property::indices()) {
-            table[std::size_t(i - 1)] = {plain(Property::at(i).name).remove(u'-'),
-                                         plain(Property::at(i).description)
-                                             .replace(u'-', u' ')
-                                             .split(u' ', Qt::SkipEmptyParts)};
+            // The description as shown, and the Czech one behind it.
+            const Property &p = Property::at(i);
+            const QString shown = p.shownDescription();
+            const QString described = shown == p.description ? shown : shown + u' ' + p.description;
+            table[std::size_t(i - 1)] = {
+                plain(p.name).remove(u'-'),
+                plain(described).replace(u'-', u' ').split(u' ', Qt::SkipEmptyParts)};
         }
         return table;
     }();
@@ -78,8 +81,8 @@ QList<int> findProperties(QStringView query)
         if (rank > 0)
             found.append({-rank * 1000 + int(Property::at(i).name.size()), i});
     }
-    std::stable_sort(found.begin(), found.end(),
-                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    std::stable_sort(
+        found.begin(), found.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
     QList<int> indices;
     for (const auto &[key, index] : found)
         indices += index;

@@ -110,8 +110,8 @@ ImportedRule importRule(const ReadRule &read, const Catalogue &current, bool onl
             if (p == s || part.piece < 0)
                 continue;
             const QList<int> partSet = longhands(p);
-            const bool inside = std::all_of(partSet.cbegin(), partSet.cend(),
-                                            [&set](int l) { return set.contains(l); });
+            const bool inside = std::all_of(
+                partSet.cbegin(), partSet.cend(), [&set](int l) { return set.contains(l); });
             const bool beaten = shorthand.important == part.important ? shorthand.piece > part.piece
                                                                       : shorthand.important;
             if (inside && beaten)

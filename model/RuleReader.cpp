@@ -347,6 +347,7 @@ bool readsAsRule(const ReadRule &read)
 {
     return read.error == Error::None &&
            (read.hasSelector ||
-            std::any_of(read.pieces.cbegin(), read.pieces.cend(),
+            std::any_of(read.pieces.cbegin(),
+                        read.pieces.cend(),
                         [](const DeclarationPiece &piece) { return piece.isDeclaration(); }));
 }

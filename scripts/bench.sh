@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Builds the benchmarks in release mode and prints the figures: the main window with a 1 KB
 # and a 1 MB value side by side (a keystroke, undo and redo, a page change, a 1 MB paste
-# read back, memory), reading rules, and start-up time and peak memory of
+# read back, memory), reading rules, checking values, and start-up time and peak memory of
 # the program against a window with one label and one with the same kinds of widgets
 # (each a whole process, 30 runs).
 set -euo pipefail
@@ -13,11 +13,11 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
         -DSTYLOMAT_BUILD_TESTS=OFF >/dev/null
 fi
 cmake --build "$build" --parallel "$(nproc)" --target stylomat bench_stylomat bench_reader \
-    start_label start_kinds >/dev/null
+    bench_grammar start_label start_kinds >/dev/null
 export QT_QPA_PLATFORM=offscreen
 
 "$build/bench/bench_stylomat" 2>/dev/null
-for bench in bench_reader; do
+for bench in bench_reader bench_grammar; do
     "$build/bench/$bench" -minimumvalue 200 2>/dev/null | grep -E '^(RESULT|FAIL)|msecs|usecs' -A1 |
         grep -v '^--'
 done

@@ -7,6 +7,9 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 packages=(
     cmake g++ make                     # toolchain
     qt6-base-dev                       # Qt Core, Gui, Widgets, Test
+    qt6-tools-dev qt6-l10n-tools       # qt_add_translations, lupdate and lrelease
+    qt6-translations-l10n              # Qt's own texts in Czech (qtbase_cs.qm)
+    liblitehtml-dev                    # the preview's HTML renderer (brings libgumbo-dev)
     fonts-liberation2                  # metric stand-ins for Times New Roman / Courier New
     xvfb xauth xclip                   # headless X server for clipboard tests, clipboard reader
     desktop-file-utils appstream       # validators for the desktop entry and metainfo

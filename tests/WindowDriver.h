@@ -8,6 +8,7 @@
 #include "RulePane.h"
 
 #include <QAbstractItemView>
+#include <QAccessible>
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
@@ -54,8 +55,8 @@ struct WindowDriver {
     static void key(const QString &keys, const QString &text = {})
     {
         const QKeyCombination k = QKeySequence::fromString(keys)[0];
-        QTest::sendKeyEvent(QTest::Click, QGuiApplication::focusWindow(), k.key(), text,
-                            k.keyboardModifiers());
+        QTest::sendKeyEvent(
+            QTest::Click, QGuiApplication::focusWindow(), k.key(), text, k.keyboardModifiers());
     }
     // Any characters, a key each, Enter for a line break.
     static void type(const QString &text)
@@ -76,8 +77,14 @@ struct WindowDriver {
         QWindow *const window = widget->window()->windowHandle();
         const QPointF local = widget->mapTo(widget->window(), widget->rect().center());
         for (int i = 0; i < events; ++i) {
-            QWheelEvent turn(local, window->mapToGlobal(local), QPoint(), QPoint(0, delta),
-                             Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+            QWheelEvent turn(local,
+                             window->mapToGlobal(local),
+                             QPoint(),
+                             QPoint(0, delta),
+                             Qt::NoButton,
+                             Qt::NoModifier,
+                             Qt::NoScrollPhase,
+                             false);
             QSpontaneKeyEvent::setSpontaneous(&turn);
             qApp->notify(window, &turn); // sendEvent() would make it synthesised again
         }
@@ -165,6 +172,8 @@ struct WindowDriver {
     //   rule TEXT (the pane shows it) | count N (declarations in the pane)
     //   show NAME TEXT (see shows()) | has NAME TEXT (shows it within)
     //   keep (the pane's text) | same N (the pane shows the text kept N-th, from 0)
+    //   mark NAME red|amber|none (the colour of its frame) | says NAME TEXT (a screen reader
+    //   says it as the description, line breaks as "|")
     void run(const QStringList &steps) const
     {
         QStringList kept;
@@ -246,7 +255,8 @@ private:
                 bool chosen = false;
                 QObject scope;
                 when(
-                    &scope, [] { return qobject_cast<QMenu *>(QApplication::activePopupWidget()); },
+                    &scope,
+                    [] { return qobject_cast<QMenu *>(QApplication::activePopupWidget()); },
                     [rest, &chosen] {
                         auto *const menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
                         for (QAction *const action : menu->actions()) {
@@ -265,6 +275,16 @@ private:
                     return u"the menu has no enabled item \"%1\""_s.arg(rest);
             } else if (verb == u"show"_s) {
                 return differs(shows(name), rest);
+            } else if (verb == u"mark"_s) { // the frame's colour: red, amber or none
+                const QColor c = control->grab().toImage().pixelColor(1, 1);
+                const QString mark = c.red() > 180 && c.green() < 80  ? u"red"_s
+                                     : c.red() > 180 && c.blue() < 60 ? u"amber"_s
+                                                                      : u"none"_s;
+                return differs(mark, rest);
+            } else if (verb == u"says"_s) { // what a screen reader says of it
+                return differs(
+                    QAccessible::queryAccessibleInterface(control)->text(QAccessible::Description),
+                    QString(rest).replace(u'|', u'\n'));
             } else if (verb == u"has"_s) {
                 return shows(name).contains(rest) ? QString() : u"shows \"%1\""_s.arg(shows(name));
             } else {

@@ -16,7 +16,8 @@ bool closes(const std::function<void()> &whileOpen, const std::function<void()> 
     bool closed = false;
     QObject scope; // nothing is waited for if nothing opened
     WindowDriver::when(
-        &scope, [] { return QApplication::activeModalWidget() != nullptr; },
+        &scope,
+        [] { return QApplication::activeModalWidget() != nullptr; },
         [&] {
             QWidget *const modal = QApplication::activeModalWidget();
             modal->activateWindow(); // as a window manager does
@@ -47,8 +48,9 @@ private Q_SLOTS:
         QCOMPARE(about.palette().color(QPalette::Window), QColor(Qt::black));
         const QRect screen = QGuiApplication::primaryScreen()->geometry();
         const auto half = [](int free) { return int(std::lround(free / 2.0)); };
-        QCOMPARE(about.pos(), screen.topLeft() +
-                                  QPoint(half(screen.width() - 249), half(screen.height() - 129)));
+        QCOMPARE(about.pos(),
+                 screen.topLeft() +
+                     QPoint(half(screen.width() - 249), half(screen.height() - 129)));
         QCOMPARE(AboutDialog::centredOrigin({200, 100}, {249, 129}), QPoint(-25, -15));
     }
 
@@ -65,7 +67,9 @@ private Q_SLOTS:
         AboutDialog about;
         const auto act = [&] {
             const QStringList at = input.split(u',');
-            at.size() == 2 ? QTest::mouseClick(about.windowHandle(), Qt::LeftButton, {},
+            at.size() == 2 ? QTest::mouseClick(about.windowHandle(),
+                                               Qt::LeftButton,
+                                               {},
                                                QPoint(at[0].toInt(), at[1].toInt()))
                            : WindowDriver::key(input.section(u':', 0, 0), input.section(u':', 1));
         };
@@ -79,9 +83,15 @@ private Q_SLOTS:
         QTest::addColumn<QPoint>("at");
         QTest::addRow("bare surface") << QString() << QPoint(80, 100);
         QTest::addRow("window corner") << QString() << QPoint(2, 2);
-        for (const char *name :
-             {"css2Button", "resetButton", "onlyChangedCheck", "selectorLabel", "selectorBox",
-              "valueBox4", "rowCheck1", "rowScrollBar", "rulePane"})
+        for (const char *name : {"css2Button",
+                                 "resetButton",
+                                 "onlyChangedCheck",
+                                 "selectorLabel",
+                                 "selectorBox",
+                                 "valueBox4",
+                                 "rowCheck1",
+                                 "rowScrollBar",
+                                 "rulePane"})
             QTest::addRow("%s", name) << QString::fromLatin1(name) << QPoint();
     }
     void doubleClickOnTheSurfaceOnly()

@@ -20,11 +20,13 @@ private Q_SLOTS:
         row("css1Button", u"CSS 1"_s, u"vybere vlastnosti definované v CSS 1"_s);
         row("css2Button", u"CSS 2"_s, u"vybere vlastnosti definované v CSS 2"_s);
         row("selectorLabel", u"Selektor:"_s);
-        row("selectorBox", u"Selektor"_s);
+        row("selectorBox", u"Selektor"_s, u"prvek nebo jiný selektor, pro který pravidlo platí"_s);
         row("onlyChangedCheck", u"Zapisovat pouze změněné vlastnosti"_s);
         row("rowCheck1", u"Background"_s, u"sdružená vlastnost určující vlastnosti pozadí prvku"_s);
         row("rowCheck10", u"Border-bottom-style"_s, u"určuje styl spodního orámování prvku"_s);
-        row("valueBox7", u"Hodnota vlastnosti Border"_s);
+        row("valueBox7",
+            u"Hodnota vlastnosti Border"_s,
+            u"sdružení vlastnost určující orámování prvku (nahoře-vpravo-dole-vlevo)"_s);
         row("rowScrollBar", u"Posun seznamu vlastností"_s);
         row("rulePane", u"Pravidlo stylu"_s);
         row("resetButton", u"nastav výchozí hodnoty"_s);
@@ -96,7 +98,8 @@ private Q_SLOTS:
             QMenu *menu = nullptr;
             QString name;
             WindowDriver::when(
-                &scope, [] { return qobject_cast<QMenu *>(QApplication::activePopupWidget()); },
+                &scope,
+                [] { return qobject_cast<QMenu *>(QApplication::activePopupWidget()); },
                 [&] {
                     menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
                     QAccessibleInterface *const item =
@@ -124,11 +127,16 @@ private Q_SLOTS:
             u"tabs selectorBox css1Button css2Button rulePane"_s,
         };
         QTest::newRow("each keystroke stores the value and rebuilds") << QStringList{
-            u"page 33"_s,   u"click valueBox1"_s,
-            u"type r"_s,    u"rule |  {|  color: r;|  }"_s,
-            u"type e"_s,    u"rule |  {|  color: re;|  }"_s,
-            u"key Left"_s,  u"key Backspace"_s,
-            u"key Shift"_s, u"rule |  {|  color: e;|  }"_s,
+            u"page 33"_s,
+            u"click valueBox1"_s,
+            u"type r"_s,
+            u"rule |  {|  color: r;|  }"_s,
+            u"type e"_s,
+            u"rule |  {|  color: re;|  }"_s,
+            u"key Left"_s,
+            u"key Backspace"_s,
+            u"key Shift"_s,
+            u"rule |  {|  color: e;|  }"_s,
         };
         QTest::newRow("typed text kept exactly across paging, Enter changes nothing")
             << QStringList{
@@ -255,9 +263,12 @@ private Q_SLOTS:
             u"show note "_s,
         };
         QTest::newRow("a touchpad's small turns add up to a row") << QStringList{
-            u"wheel rowCheck3 -12 9"_s, u"has rowScrollBar Background.."_s,
-            u"wheel valueBox5 -12 1"_s, u"has rowScrollBar Background-attachment.."_s,
-            u"wheel rulePane 12 10"_s,  u"has rowScrollBar Background.."_s,
+            u"wheel rowCheck3 -12 9"_s,
+            u"has rowScrollBar Background.."_s,
+            u"wheel valueBox5 -12 1"_s,
+            u"has rowScrollBar Background-attachment.."_s,
+            u"wheel rulePane 12 10"_s,
+            u"has rowScrollBar Background.."_s,
         };
         QTest::newRow("a change of nothing is no step to undo") << QStringList{
             u"page 33"_s,
@@ -311,6 +322,24 @@ private Q_SLOTS:
                    u"key Ctrl+A"_s,
                    u"key Ctrl+C"_s,
                    u"clipboard p|  {|  background-image: "_s + uri + u" x;|  }"_s,
+               };
+        QTest::newRow("a value's meaning in CSS: a frame, a tooltip, a screen reader")
+            << QStringList{
+                   u"page 59"_s,
+                   u"edit valueBox2 10"_s,
+                   u"mark valueBox2 red"_s,
+                   u"says valueBox2 určuje velikost levého okraje prvku|chybí jednotka délky"_s,
+                   u"type px"_s,
+                   u"mark valueBox2 none"_s,
+                   u"says valueBox2 určuje velikost levého okraje prvku"_s,
+                   u"rule |  {|  margin-left: 10px;|  }"_s,
+                   u"page 30"_s,
+                   u"pick valueBox1 left"_s,
+                   u"mark valueBox1 amber"_s,
+                   u"page 34"_s,
+                   u"mark valueBox1 red"_s,
+                   u"says valueBox1 generuje prvky ve spojení s pseudoprvky :before a "
+                   u":after|prázdný řetězec se v CSS píše \"\""_s,
                };
         QTest::newRow("pasted declarations with a default value turn the switch off")
             << QStringList{
@@ -415,8 +444,12 @@ private Q_SLOTS:
             u"same 0"_s,
         };
         QTest::newRow("find by name") << QStringList{
-            u"click valueBox2"_s,      u"key Ctrl+F"_s, u"show focus findField"_s,
-            u"type LineHeight"_s,      u"key Return"_s, u"has rowScrollBar Line-height.."_s,
+            u"click valueBox2"_s,
+            u"key Ctrl+F"_s,
+            u"show focus findField"_s,
+            u"type LineHeight"_s,
+            u"key Return"_s,
+            u"has rowScrollBar Line-height.."_s,
             u"show focus valueBox1"_s,
         };
         QTest::newRow("find by a Czech word without diacritics; typing replaces the value")

@@ -18,13 +18,13 @@ AboutDialog::AboutDialog(QWidget *parent)
     , m_picture(new QLabel(this))
 {
     setObjectName(u"aboutDialog"_s);
-    setWindowTitle(u"Hlavolam 1.0"_s);
+    setWindowTitle(tr("Hlavolam 1.0"));
     setFixedSize(layout::aboutClient.pixels().size());
     dressInBlack(this);
 
     m_picture->setObjectName(u"aboutPicture"_s);
-    m_picture->setAccessibleName(u"Stylomat %1, verze %2"_s.arg(ShortVersion, DisplayVersion));
-    m_picture->setAccessibleDescription(u"Okno zavřete kliknutím nebo libovolnou klávesou."_s);
+    m_picture->setAccessibleName(tr("Stylomat %1, verze %2").arg(ShortVersion, DisplayVersion));
+    m_picture->setAccessibleDescription(tr("Okno zavřete kliknutím nebo libovolnou klávesou."));
     m_picture->setGeometry(layout::aboutPicture.pixels());
     m_picture->setPixmap(QPixmap(u":/info.jpg"_s));
     m_picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);

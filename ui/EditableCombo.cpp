@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QPainter>
 #include <QStringListModel>
 
 #include <limits>
@@ -105,12 +106,44 @@ void EditableCombo::focusOutEvent(QFocusEvent *event)
 
 void EditableCombo::describe(const QString &name, const QString &description)
 {
-    if (name == accessibleName() && description == accessibleDescription())
+    if (name == m_name && description == m_description)
         return;
+    m_name = name;
+    m_description = description;
     setAccessibleName(name);
-    setAccessibleDescription(description);
     lineEdit()->setAccessibleName(name);
-    lineEdit()->setAccessibleDescription(description);
+    describeWithReason();
+}
+
+void EditableCombo::mark(Mark mark, const QString &reason)
+{
+    if (mark == m_mark && reason == m_reason)
+        return;
+    m_mark = mark;
+    m_reason = reason;
+    describeWithReason();
+    update();
+}
+
+void EditableCombo::describeWithReason()
+{
+    const QString text = m_reason.isEmpty()        ? m_description
+                         : m_description.isEmpty() ? m_reason
+                                                   : m_description + u'\n' + m_reason;
+    setToolTip(text);
+    setAccessibleDescription(text);
+    lineEdit()->setAccessibleDescription(text);
+}
+
+void EditableCombo::paintEvent(QPaintEvent *event)
+{
+    QComboBox::paintEvent(event);
+    if (m_mark == Mark::None)
+        return;
+    QPainter painter(this);
+    painter.setPen(
+        QPen(m_mark == Mark::Invalid ? QColor(0xd0, 0x10, 0x10) : QColor(0xe0, 0x90, 0x00), 2));
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
 }
 
 void EditableCombo::showPopup()

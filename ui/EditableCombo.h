@@ -23,13 +23,21 @@ public:
     // The value the box holds: its text, or the whole of a shortened one.
     [[nodiscard]] QString value() const { return m_whole.isNull() ? currentText() : m_whole; }
     [[nodiscard]] bool isShortened() const { return !m_whole.isNull(); }
-    // What a screen reader announces for the box and its text field.
+    // What a screen reader announces for the box and its text field; the description is
+    // also the tooltip.
     void describe(const QString &name, const QString &description);
+    // A frame that says what the value means: none when it is valid, amber when CSS 2.1
+    // dropped it, red when it is invalid. The reason follows the description in the tooltip
+    // and in what a screen reader says.
+    enum class Mark { None, Dropped, Invalid };
+    void mark(Mark mark, const QString &reason);
+    [[nodiscard]] Mark currentMark() const { return m_mark; }
 
     void showPopup() override;
 
 protected:
     bool event(QEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
@@ -37,9 +45,14 @@ protected:
 
 private:
     void showWhole();
+    void describeWithReason();
     void showShortened(const QString &whole);
 
     QStringListModel *const m_items;
     QString m_whole; // the value while the box shows it shortened, else null
     bool m_shortening = false;
+    QString m_name;
+    QString m_description;
+    Mark m_mark = Mark::None;
+    QString m_reason;
 };

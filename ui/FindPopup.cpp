@@ -23,10 +23,10 @@ FindPopup::FindPopup(QWidget *parent)
     column->addWidget(m_field);
     column->addWidget(m_matches);
     m_field->setObjectName(u"findField"_s);
-    m_field->setAccessibleName(u"Najít vlastnost"_s);
-    m_field->setPlaceholderText(u"název nebo slovo z popisu"_s);
+    m_field->setAccessibleName(tr("Najít vlastnost"));
+    m_field->setPlaceholderText(tr("název nebo slovo z popisu"));
     m_matches->setObjectName(u"findMatches"_s);
-    m_matches->setAccessibleName(u"Nalezené vlastnosti"_s);
+    m_matches->setAccessibleName(tr("Nalezené vlastnosti"));
     m_matches->setFocusPolicy(Qt::NoFocus);
     m_field->installEventFilter(this);
     connect(m_field, &QLineEdit::textEdited, this, &FindPopup::list);
@@ -51,8 +51,9 @@ void FindPopup::list(const QString &query)
     m_matches->clear();
     for (const int index : findProperties(query)) {
         const Property &p = Property::at(index);
+        const QString description = p.shownDescription();
         auto *const item = new QListWidgetItem(
-            p.description.isEmpty() ? p.name : p.name + u" – "_s + p.description, m_matches);
+            description.isEmpty() ? p.name : p.name + u" – "_s + description, m_matches);
         item->setData(Qt::UserRole, index);
     }
     m_matches->setCurrentRow(m_matches->count() > 0 ? 0 : -1);

@@ -7,10 +7,12 @@
 #include "History.h"
 #include "HistoryKeys.h"
 #include "Layout.h"
+#include "PreviewWindow.h"
 #include "RuleBuilder.h"
 #include "RuleImport.h"
 #include "RulePane.h"
 #include "Selectors.h"
+#include "ValueGrammar.h"
 #include "Version.h"
 #include "WindowFonts.h"
 #include "WrappingButton.h"
@@ -229,37 +231,45 @@ void MainWindow::createActions()
 {
     // The window's actions, with their keys. A tooltip names the keys, which the menu
     // shows too.
-    const auto action = [this](const QString &text, const QString &tip,
-                               const QList<QKeySequence> &keys, auto act) {
-        auto *const made = new QAction(text, this);
-        made->setShortcuts(keys);
-        if (!tip.isEmpty())
-            made->setToolTip(tip.arg(QKeySequence::listToString(keys, QKeySequence::NativeText)
-                                         .replace(u"; "_s, tr(" nebo "))));
-        connect(made, &QAction::triggered, this, act);
-        addAction(made);
-        return made;
-    };
+    const auto action =
+        [this](const QString &text, const QString &tip, const QList<QKeySequence> &keys, auto act) {
+            auto *const made = new QAction(text, this);
+            made->setShortcuts(keys);
+            if (!tip.isEmpty())
+                made->setToolTip(tip.arg(QKeySequence::listToString(keys, QKeySequence::NativeText)
+                                             .replace(u"; "_s, tr(" nebo "))));
+            connect(made, &QAction::triggered, this, act);
+            addAction(made);
+            return made;
+        };
     // The window's history serves every control, the text fields included.
     m_undoAction =
         action(tr("Zpět"), tr("vrátí poslední změnu (%1)"), undoKeys(), &MainWindow::undo);
     m_redoAction =
         action(tr("Znovu"), tr("provede vrácenou změnu znovu (%1)"), redoKeys(), &MainWindow::redo);
     QAction *const find =
-        action(tr("Najít vlastnost"), tr("najde vlastnost podle názvu nebo slova z popisu (%1)"),
-               QKeySequence::keyBindings(QKeySequence::Find), [this] {
+        action(tr("Najít vlastnost"),
+               tr("najde vlastnost podle názvu nebo slova z popisu (%1)"),
+               QKeySequence::keyBindings(QKeySequence::Find),
+               [this] {
                    if (m_find == nullptr) {
                        m_find = new FindPopup(this);
-                       connect(m_find, &FindPopup::chosen, this,
-                               [this](int property) { showProperty(property, true); });
+                       connect(m_find, &FindPopup::chosen, this, [this](int property) {
+                           showProperty(property, true);
+                       });
                    }
                    const QRect rows =
                        layout::rowCheck(0).pixels().united(layout::valueBox(0).pixels());
                    m_find->open(mapToGlobal(rows.topLeft()), rows.width());
                });
-    QAction *const about =
-        action(tr("O programu"), tr("ukáže informace o programu (%1)"),
-               QKeySequence::keyBindings(QKeySequence::HelpContents), &MainWindow::showAbout);
+    QAction *const preview = action(tr("Náhled"),
+                                    tr("ukáže, jak pravidlo vypadá na ukázce prvku (%1)"),
+                                    {QKeySequence(Qt::CTRL | Qt::Key_P)},
+                                    &MainWindow::showPreview);
+    QAction *const about = action(tr("O programu"),
+                                  tr("ukáže informace o programu (%1)"),
+                                  QKeySequence::keyBindings(QKeySequence::HelpContents),
+                                  &MainWindow::showAbout);
     // Copying reads whatever waits in the pane first.
     const auto copying = [this](const QString &text, QString (*made)(bool, const Catalogue &)) {
         auto *const copyAction = new QAction(text, this);
@@ -278,11 +288,12 @@ void MainWindow::createActions()
                         copying(tr("Kopírovat deklarace"), &declarationText),
                         copying(tr("Kopírovat jako atribut style"), &styleAttribute)});
     m_menu->addSeparator();
-    m_menu->addAction(about);
+    m_menu->addActions({preview, about});
     m_rulePane->setContextMenu(m_menu);
     m_copyButton->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(m_copyButton, &QWidget::customContextMenuRequested, this,
-            [this](QPoint at) { showMenu(m_copyButton, at, false); });
+    connect(m_copyButton, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
+        showMenu(m_copyButton, at, false);
+    });
     updateHistoryActions();
 }
 
@@ -293,12 +304,14 @@ void MainWindow::connectControls()
         // A value is stored when the user changes the box's text (typing, pasting,
         // dropping, deleting) or picks an item from its list, and at no other time.
         EditableCombo *const box = m_valueBoxes[row];
-        connect(box->lineEdit(), &QLineEdit::textEdited, this,
-                [this, row] { storeRowValue(row, Edit::Typing); });
+        connect(box->lineEdit(), &QLineEdit::textEdited, this, [this, row] {
+            storeRowValue(row, Edit::Typing);
+        });
         connect(box, &QComboBox::activated, this, [this, row] { storeRowValue(row, Edit::Other); });
     }
-    connect(m_selectorBox->lineEdit(), &QLineEdit::textEdited, this,
-            [this] { storeSelector(Edit::Typing); });
+    connect(m_selectorBox->lineEdit(), &QLineEdit::textEdited, this, [this] {
+        storeSelector(Edit::Typing);
+    });
     connect(m_selectorBox, &QComboBox::activated, this, [this] { storeSelector(Edit::Other); });
     connect(m_rowScrollBar, &QScrollBar::valueChanged, this, &MainWindow::refreshRows);
     connect(m_deferredRefresh, &QTimer::timeout, this, &MainWindow::refreshRows);
@@ -314,9 +327,13 @@ void MainWindow::connectControls()
     });
     connect(m_history, &History::canUndoChanged, this, &MainWindow::updateHistoryActions);
     connect(m_history, &History::canRedoChanged, this, &MainWindow::updateHistoryActions);
-    connect(m_rulePane->document(), &QTextDocument::undoAvailable, this,
+    connect(m_rulePane->document(),
+            &QTextDocument::undoAvailable,
+            this,
             &MainWindow::updateHistoryActions);
-    connect(m_rulePane->document(), &QTextDocument::redoAvailable, this,
+    connect(m_rulePane->document(),
+            &QTextDocument::redoAvailable,
+            this,
             &MainWindow::updateHistoryActions);
     // A run of typing ends where the focus moves.
     connect(qApp, &QApplication::focusChanged, this, [this] {
@@ -336,11 +353,32 @@ void MainWindow::refreshRows()
         const int index = propertyAt(row);
         const Property &p = Property::at(index);
         m_rowChecks[row]->setText(p.name);
-        m_rowChecks[row]->setToolTip(p.description);
+        const QString description = p.shownDescription();
+        m_rowChecks[row]->setToolTip(description);
         m_rowChecks[row]->setChecked(m_catalogue.isIncluded(index));
         m_valueBoxes[row]->fill(p.offeredValues, m_catalogue.value(index));
-        m_valueBoxes[row]->describe(tr("Hodnota vlastnosti %1").arg(p.name), p.description);
+        m_valueBoxes[row]->describe(tr("Hodnota vlastnosti %1").arg(p.name), description);
+        markRow(row);
     }
+}
+
+// The box says what its value means in CSS. A verdict is kept until the value changes, so
+// that paging past a long value does not check it again.
+void MainWindow::markRow(int row)
+{
+    const int index = propertyAt(row);
+    const QString &value = m_catalogue.value(index);
+    auto &[checked, verdict] = m_verdicts[std::size_t(index - 1)];
+    if (checked.constData() != value.constData() || checked.size() != value.size() ||
+        checked.isNull()) {
+        checked = value;
+        verdict = checkValue(index, value);
+    }
+    using Kind = ValueVerdict::Kind;
+    m_valueBoxes[row]->mark(verdict.kind == Kind::Invalid ? EditableCombo::Mark::Invalid
+                            : verdict.kind == Kind::Valid ? EditableCombo::Mark::None
+                                                          : EditableCombo::Mark::Dropped,
+                            verdict.reason);
 }
 
 void MainWindow::storeRowValue(int row, Edit edit)
@@ -353,6 +391,7 @@ void MainWindow::storeRowValue(int row, Edit edit)
         commit(Edit::Other, index);
     } else if (text != m_catalogue.value(index)) { // else a pick of the value stored
         m_catalogue.setValue(index, text);
+        markRow(row);
         commit(edit, index);
     }
 }
@@ -374,6 +413,26 @@ void MainWindow::rebuildRule()
 {
     m_lines.update(m_selectorBox->value(), m_onlyChangedCheck->isChecked(), m_catalogue);
     m_rulePane->showRule(m_lines);
+    if (m_preview != nullptr)
+        m_preview->ruleChanged(); // it draws a moment later, once for many changes
+}
+
+// The preview is made when first asked for, and draws the rule as the window builds it.
+void MainWindow::showPreview()
+{
+    if (m_preview == nullptr) {
+        m_preview = new PreviewWindow(
+            [this] {
+                PreviewRule rule{m_lines.selector(), {}};
+                for (const QString &line : m_lines.all()) // "name: value;", split there
+                    rule.declarations.append({line.chopped(1), QString()});
+                return rule;
+            },
+            this);
+    }
+    m_preview->show();
+    m_preview->raise();
+    m_preview->activateWindow();
 }
 
 // After every change the user makes: the rule is brought up to date, the note of the
@@ -539,7 +598,7 @@ void MainWindow::showProperty(int property, bool focusValue)
         return;
     EditableCombo *const box = m_valueBoxes[property - m_rowScrollBar->value()];
     box->setFocus(Qt::ShortcutFocusReason); // which selects the text, as a shortcut's does
-    box->lineEdit()->selectAll();          // when the focus is there already
+    box->lineEdit()->selectAll();           // when the focus is there already
 }
 
 void MainWindow::mouseDoubleClickEvent(QMouseEvent *event)

@@ -2,6 +2,7 @@
 
 #include "EditorState.h"
 #include "RuleBuilder.h"
+#include "ValueGrammar.h"
 #include "WindowSurface.h"
 
 #include <array>
@@ -9,6 +10,7 @@
 class EditableCombo;
 class FindPopup;
 class History;
+class PreviewWindow;
 class QAction;
 class QLabel;
 class QMenu;
@@ -53,6 +55,7 @@ private:
 
     [[nodiscard]] int propertyAt(int row) const;
     void refreshRows();
+    void markRow(int row);
     void storeRowValue(int row, Edit edit);
     void setRowIncluded(int row);
     void storeSelector(Edit edit);
@@ -64,6 +67,7 @@ private:
     bool takeRule(const ReadRule &read);
     void copy(QString (*made)(bool, const Catalogue &));
     void showAbout();
+    void showPreview();
     void showNote(const QString &note);
     void showMenu(QWidget *over, QPoint at, bool editing);
     void updateHistoryActions();
@@ -79,6 +83,8 @@ private:
     RuleLines m_lines;       // the rule of the state
     int m_typingRun = 1;     // a new run starts whenever the focus moves
     int m_wheelTurn = 0;     // eighths of a degree turned and not yet a row
+    // What each value means in CSS, and the value it was found for.
+    std::array<std::pair<QString, ValueVerdict>, PropertyCount> m_verdicts;
 
     // Created in this order, which is also the stacking order: the label sits under
     // the selector box it overlaps by one pixel.
@@ -103,5 +109,6 @@ private:
     // the same menu each time it opens.
     QMenu *m_menu = nullptr;
     QAction *m_editingSeparator = nullptr;
-    FindPopup *m_find = nullptr; // made when first asked for
+    FindPopup *m_find = nullptr;        // made when first asked for
+    PreviewWindow *m_preview = nullptr; // made when first asked for
 };

@@ -2,6 +2,7 @@
 
 #include "HistoryKeys.h"
 #include "LongText.h"
+#include "RuleHighlighter.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QKeyEvent>
@@ -134,16 +135,17 @@ RulePane::RulePane(QWidget *parent)
     // A slim margin lets the rule of one declaration show whole without scrolling.
     document()->setDocumentMargin(2);
     document()->documentLayout()->registerHandler(ShortenedType, m_shortened);
+    m_highlighter = new RuleHighlighter(document(), palette());
     document()->setModified(false);
 
-    const auto action = [this](const QString &text, QKeySequence::StandardKey key,
-                               void (RulePane::*act)()) {
-        auto *const editAction = new QAction(text, this);
-        editAction->setShortcut(key);
-        editAction->setShortcutContext(Qt::WidgetShortcut); // the keys are the pane's own
-        connect(editAction, &QAction::triggered, this, act);
-        m_editActions += editAction;
-    };
+    const auto action =
+        [this](const QString &text, QKeySequence::StandardKey key, void (RulePane::*act)()) {
+            auto *const editAction = new QAction(text, this);
+            editAction->setShortcut(key);
+            editAction->setShortcutContext(Qt::WidgetShortcut); // the keys are the pane's own
+            connect(editAction, &QAction::triggered, this, act);
+            m_editActions += editAction;
+        };
     action(tr("Vyjmout"), QKeySequence::Cut, &RulePane::cut);
     action(tr("Kopírovat výběr"), QKeySequence::Copy, &RulePane::copy);
     action(tr("Vložit"), QKeySequence::Paste, &RulePane::paste);
@@ -266,6 +268,13 @@ void RulePane::markRead()
 {
     document()->setModified(false);
     m_showsRule = false;
+}
+
+void RulePane::changeEvent(QEvent *event)
+{
+    QPlainTextEdit::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        m_highlighter->setPalette(palette()); // light or dark
 }
 
 bool RulePane::event(QEvent *event)

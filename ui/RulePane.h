@@ -7,6 +7,7 @@
 #include <functional>
 
 class QMenu;
+class RuleHighlighter;
 class Shortened;
 
 // The rule pane. It shows the rule exactly as built, CR LF included, while the document
@@ -49,6 +50,7 @@ Q_SIGNALS:
 
 protected:
     bool event(QEvent *event) override;
+    void changeEvent(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
     void contextMenuEvent(QContextMenuEvent *event) override;
@@ -60,6 +62,7 @@ private:
     void insertLines(QTextCursor &cursor, const QString &text);
 
     Shortened *const m_shortened;
+    RuleHighlighter *m_highlighter = nullptr;
     RuleLines m_shown;
     bool m_showsRule = false; // m_shown is what the document holds
     std::function<bool(const QString &)> m_pasteHandler;

@@ -15,6 +15,10 @@ inline void drawWithWrappedCaption(QWidget *control, QStyleOptionButton option,
     option.text.clear();
     painter.drawControl(element, option);
     const QRect textRect = control->style()->subElementRect(contents, &option, control);
-    painter.drawItemText(textRect, alignment | Qt::TextWordWrap, control->palette(),
-                         control->isEnabled(), caption, role);
+    painter.drawItemText(textRect,
+                         alignment | Qt::TextWordWrap,
+                         control->palette(),
+                         control->isEnabled(),
+                         caption,
+                         role);
 }

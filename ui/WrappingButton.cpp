@@ -12,6 +12,10 @@ void WrappingButton::paintEvent(QPaintEvent *)
 {
     QStyleOptionButton option;
     initStyleOption(&option);
-    drawWithWrappedCaption(this, option, QStyle::CE_PushButton, QStyle::SE_PushButtonContents,
-                           Qt::AlignCenter, QPalette::ButtonText);
+    drawWithWrappedCaption(this,
+                           option,
+                           QStyle::CE_PushButton,
+                           QStyle::SE_PushButtonContents,
+                           Qt::AlignCenter,
+                           QPalette::ButtonText);
 }

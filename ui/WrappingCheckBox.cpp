@@ -11,8 +11,12 @@ void WrappingCheckBox::paintEvent(QPaintEvent *)
 {
     QStyleOptionButton option;
     initStyleOption(&option);
-    drawWithWrappedCaption(this, option, QStyle::CE_CheckBox, QStyle::SE_CheckBoxContents,
-                           Qt::AlignLeft | Qt::AlignVCenter, QPalette::WindowText);
+    drawWithWrappedCaption(this,
+                           option,
+                           QStyle::CE_CheckBox,
+                           QStyle::SE_CheckBoxContents,
+                           Qt::AlignLeft | Qt::AlignVCenter,
+                           QPalette::WindowText);
 }
 
 bool WrappingCheckBox::hitButton(const QPoint &pos) const

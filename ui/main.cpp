@@ -1,5 +1,6 @@
 // Starts the program: answers --help and --version, or opens the main window and runs
 // until it is closed.
+#include "Language.h"
 #include "MainWindow.h"
 #include "Version.h"
 
@@ -47,10 +48,22 @@ void print(const QString &text)
 // only so that they pass, with their values, when --help or --version is looked for.
 void addQtOptions(QCommandLineParser &parser)
 {
-    for (const char16_t *name :
-         {u"platform", u"platformpluginpath", u"platformtheme", u"plugin", u"qwindowgeometry",
-          u"qwindowicon", u"qwindowtitle", u"session", u"style", u"stylesheet", u"display",
-          u"geometry", u"name", u"title", u"icon", u"qmljsdebugger"}) {
+    for (const char16_t *name : {u"platform",
+                                 u"platformpluginpath",
+                                 u"platformtheme",
+                                 u"plugin",
+                                 u"qwindowgeometry",
+                                 u"qwindowicon",
+                                 u"qwindowtitle",
+                                 u"session",
+                                 u"style",
+                                 u"stylesheet",
+                                 u"display",
+                                 u"geometry",
+                                 u"name",
+                                 u"title",
+                                 u"icon",
+                                 u"qmljsdebugger"}) {
         QCommandLineOption option(QString::fromUtf16(name), QString(), u"value"_s);
         option.setFlags(QCommandLineOption::HiddenFromHelp);
         parser.addOption(option);
@@ -69,23 +82,29 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
         return std::nullopt;
     // The parser names the program from the application's arguments, so one is needed
     // for as long as it works; it is gone before the window system is touched.
-    const QCoreApplication parsing(argc, argv);
+    QCoreApplication parsing(argc, argv);
+    speak(desktopLanguage(), &parsing);
     QCommandLineParser parser;
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     parser.setApplicationDescription(
-        u"Writes one CSS style rule without typing it. / Sestaví jedno pravidlo stylu CSS."_s);
-    const QCommandLineOption help({u"h"_s, u"help"_s}, u"Displays this help."_s);
+        QCoreApplication::translate("main", "Sestaví jedno pravidlo stylu CSS bez psaní."));
+    const QCommandLineOption help({u"h"_s, u"help"_s},
+                                  QCoreApplication::translate("main", "Zobrazí tuto nápovědu."));
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
     addQtOptions(parser);
+    const QString moreHelp =
+        QCoreApplication::translate("main", "Více řekne „stylomat --help“.") + u'\n';
     if (!parser.parse(QCoreApplication::arguments())) {
-        std::fprintf(stderr, "stylomat: %s\nTry 'stylomat --help' for more information.\n",
-                     qPrintable(parser.errorText()));
+        std::fputs(qPrintable(u"stylomat: "_s + parser.errorText() + u'\n' + moreHelp), stderr);
         return 1;
     }
     if (parser.isSet(help)) {
-        print(parser.helpText() + u"\nQt's standard options (-platform, -style, -qwindowgeometry, "
-                                  u"-reverse, ...) are accepted too.\n"_s);
+        print(parser.helpText() + u'\n' +
+              QCoreApplication::translate("main",
+                                          "Přijímá i standardní volby Qt (-platform, "
+                                          "-style, -qwindowgeometry, -reverse, …).") +
+              u'\n');
         return 0;
     }
     if (parser.isSet(version)) {
@@ -94,10 +113,11 @@ std::optional<int> answerCommandLine(int argc, char *argv[])
         return 0;
     }
     if (!parser.positionalArguments().isEmpty()) {
-        std::fprintf(stderr,
-                     "stylomat: unexpected argument '%s'\nTry 'stylomat --help' for more "
-                     "information.\n",
-                     qPrintable(parser.positionalArguments().constFirst()));
+        std::fputs(qPrintable(u"stylomat: "_s +
+                              QCoreApplication::translate("main", "nečekaný argument „%1“")
+                                  .arg(parser.positionalArguments().constFirst()) +
+                              u'\n' + moreHelp),
+                   stderr);
         return 1;
     }
     return std::nullopt;
@@ -119,6 +139,7 @@ int main(int argc, char *argv[])
     const QtMessageHandler previous = qInstallMessageHandler(startUpMessages);
     QApplication app(argc, argv);
     qInstallMessageHandler(previous);
+    speak(desktopLanguage(), &app);
     readFontConfiguration.join();
 
     QGuiApplication::setDesktopFileName(QString::fromUtf16(AppId));
