@@ -49,6 +49,12 @@ struct WindowDriver {
 
     static void click(QWidget *widget, QPoint at = {}, Qt::MouseButton button = Qt::LeftButton)
     {
+        // A click in another window makes it the active one, as a window manager does.
+        QWidget *const window = widget->window();
+        if (QApplication::activeWindow() != window && window->windowType() != Qt::Popup) {
+            window->activateWindow();
+            (void)QTest::qWaitFor([window] { return QApplication::activeWindow() == window; });
+        }
         QTest::mouseClick(widget, button, {}, at);
     }
     // A key to whatever has the focus; "Ctrl+Shift+Z", "Down", or a character.
@@ -171,6 +177,7 @@ struct WindowDriver {
     //   clipboard TEXT (another program reads it there, line breaks as "|")
     //   rule TEXT (the pane shows it) | count N (declarations in the pane)
     //   show NAME TEXT (see shows()) | has NAME TEXT (shows it within)
+    //   awaits NAME TEXT (shows it within, now or within five seconds)
     //   keep (the pane's text) | same N (the pane shows the text kept N-th, from 0)
     //   mark NAME red|amber|none (the colour of its frame) | says NAME TEXT (a screen reader
     //   says it as the description, line breaks as "|")
@@ -285,6 +292,9 @@ private:
                 return differs(
                     QAccessible::queryAccessibleInterface(control)->text(QAccessible::Description),
                     QString(rest).replace(u'|', u'\n'));
+            } else if (verb == u"awaits"_s) { // shows it within, now or soon
+                if (!QTest::qWaitFor([&] { return shows(name).contains(rest); }))
+                    return u"shows \"%1\""_s.arg(shows(name));
             } else if (verb == u"has"_s) {
                 return shows(name).contains(rest) ? QString() : u"shows \"%1\""_s.arg(shows(name));
             } else {

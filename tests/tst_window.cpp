@@ -341,6 +341,16 @@ private Q_SLOTS:
                    u"says valueBox1 generuje prvky ve spojení s pseudoprvky :before a "
                    u":after|prázdný řetězec se v CSS píše \"\""_s,
                };
+        QTest::newRow("the preview follows the rule") << QStringList{
+            u"key Ctrl+P"_s,
+            u"awaits previewInfo Ukázka: <div>"_s,
+            u"edit selectorBox ul LI.x"_s,
+            u"awaits previewInfo Ukázka: <li>"_s,
+            u"page 89"_s,
+            u"pick valueBox2 underline"_s,
+            u"edit valueBox3 10"_s,
+            u"awaits previewInfo Vynecháno: text-indent (neplatná hodnota)."_s,
+        };
         QTest::newRow("pasted declarations with a default value turn the switch off")
             << QStringList{
                    u"edit valueBox2 fixed"_s,

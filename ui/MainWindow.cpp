@@ -141,9 +141,11 @@ MainWindow::MainWindow(QWidget *parent)
 
 MainWindow::~MainWindow()
 {
-    // Hiding a window takes the focus from its controls, and they tell this window so:
-    // it must happen while the window is whole, not in QWidget's destructor.
+    // Hiding a window, or closing the preview, moves the focus, and this window hears of
+    // it: that must happen while the window is whole, not in QWidget's destructor.
+    delete m_preview;
     hide();
+    disconnect(qApp, nullptr, this, nullptr);
 }
 
 void MainWindow::placeControls()
