@@ -1,6 +1,7 @@
 // Saves a picture of the main window, with a small rule in progress, for the README; with
 // --preview, the main window and its preview side by side.
 // Usage: stylomat-screenshot [--preview] OUT.png — run it under a real X server (Xvfb).
+#include "Language.h"
 #include "MainWindow.h"
 
 #include <QAction>
@@ -34,6 +35,7 @@ void typeInto(MainWindow &window, const QString &control, const QString &text)
 int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
+    speak(desktopLanguage(), &app); // as the program does
     const QStringList args = QApplication::arguments();
     const bool preview = args.size() == 3 && args.at(1) == u"--preview"_s;
     if (args.size() != (preview ? 3 : 2)) {
