@@ -1,14 +1,10 @@
 #include "History.h"
 
+#include "TextNormal.h"
+
 #include <utility>
 
 namespace {
-
-// Equal texts are nearly always the same shared text: no need to compare a long one.
-bool same(const QString &a, const QString &b)
-{
-    return (a.constData() == b.constData() && a.size() == b.size()) || a == b;
-}
 
 template <class T> struct Change {
     T before;
@@ -50,10 +46,10 @@ struct History::Step {
             const QString &to = after.catalogue.value(i);
             const bool wasIn = before.catalogue.isIncluded(i);
             const bool isIn = after.catalogue.isIncluded(i);
-            if (!same(from, to) || wasIn != isIn)
+            if (!sameText(from, to) || wasIn != isIn)
                 properties.append({i, {from, to}, {wasIn, isIn}});
         }
-        if (!same(before.selector, after.selector))
+        if (!sameText(before.selector, after.selector))
             selector = {before.selector, after.selector};
         if (before.onlyChanged != after.onlyChanged)
             onlyChanged = {before.onlyChanged, after.onlyChanged};
@@ -108,7 +104,7 @@ struct History::Step {
             } else {
                 mine->value.after = change.value.after;
                 mine->included.after = change.included.after;
-                if (same(mine->value.before, mine->value.after) &&
+                if (sameText(mine->value.before, mine->value.after) &&
                     mine->included.before == mine->included.after)
                     properties.erase(mine);
             }
@@ -118,7 +114,7 @@ struct History::Step {
                 selector->after = next.selector->after;
             else
                 selector = next.selector;
-            if (same(selector->before, selector->after))
+            if (sameText(selector->before, selector->after))
                 selector.reset();
         }
     }

@@ -95,24 +95,19 @@ QString declaration(int index, bool onlyChanged, const Catalogue &catalogue)
 
 namespace {
 
-bool same(const QString &a, const QString &b)
-{
-    return a.constData() == b.constData() && a.size() == b.size() && a.isNull() == b.isNull();
-}
-
 } // namespace
 
 void RuleLines::update(const QString &selector, bool onlyChanged, const Catalogue &catalogue)
 {
     const bool all = !m_made || onlyChanged != m_onlyChanged;
-    if (all || !same(selector, m_selectorFrom)) {
+    if (all || !isSharedText(selector, m_selectorFrom)) {
         m_selectorFrom = selector;
         m_selector = selectorText(selector);
     }
     for (const int i : Property::indices()) {
         const std::size_t at = std::size_t(i - 1);
         const QString &value = catalogue.value(i);
-        if (all || !same(value, m_values[at]) || catalogue.isIncluded(i) != m_included[at]) {
+        if (all || !isSharedText(value, m_values[at]) || catalogue.isIncluded(i) != m_included[at]) {
             m_values[at] = value;
             m_included[at] = catalogue.isIncluded(i);
             m_declarations[at] = declaration(i, onlyChanged, catalogue);

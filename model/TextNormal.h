@@ -9,3 +9,17 @@
 // lowerTrimmed(a) == lowerTrimmed(b), without lower-casing a long text to learn that it
 // differs from a short one.
 [[nodiscard]] bool sameLowerTrimmed(const QString &a, const QString &b);
+
+// Whether two texts share their data: the very same text, known without reading it, however
+// long it is. What the program keeps of a value it shares, so a value that did not change
+// shares its data with what was kept of it.
+[[nodiscard]] inline bool isSharedText(const QString &a, const QString &b)
+{
+    return a.constData() == b.constData() && a.size() == b.size() && a.isNull() == b.isNull();
+}
+
+// Equal texts, those that share their data known equal without comparing them.
+[[nodiscard]] inline bool sameText(const QString &a, const QString &b)
+{
+    return isSharedText(a, b) || a == b;
+}

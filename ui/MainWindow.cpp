@@ -11,6 +11,7 @@
 #include "RuleBuilder.h"
 #include "RuleImport.h"
 #include "RulePane.h"
+#include "TextNormal.h"
 #include "Selectors.h"
 #include "ValueGrammar.h"
 #include "Version.h"
@@ -371,8 +372,7 @@ void MainWindow::markRow(int row)
     const int index = propertyAt(row);
     const QString &value = m_catalogue.value(index);
     auto &[checked, verdict] = m_verdicts[std::size_t(index - 1)];
-    if (checked.constData() != value.constData() || checked.size() != value.size() ||
-        checked.isNull()) {
+    if (checked.isNull() || !isSharedText(checked, value)) {
         checked = value;
         verdict = checkValue(index, value);
     }

@@ -3,6 +3,7 @@
 #include "HistoryKeys.h"
 #include "LongText.h"
 #include "RuleHighlighter.h"
+#include "TextNormal.h"
 
 #include <QAbstractTextDocumentLayout>
 #include <QKeyEvent>
@@ -236,9 +237,6 @@ void RulePane::showRule(const RuleLines &lines)
         replaceAll(lines);
         return;
     }
-    const auto same = [](const QString &a, const QString &b) {
-        return (a.constData() == b.constData() && a.size() == b.size()) || a == b;
-    };
     // Line by line, top down, in one edit: block `at` is the next that may change.
     QTextCursor cursor(document());
     bool editing = false;
@@ -261,13 +259,13 @@ void RulePane::showRule(const RuleLines &lines)
         cursor.removeSelectedText();
         insertLines(cursor, line);
     };
-    if (!same(lines.selector(), m_shown.selector()))
+    if (!sameText(lines.selector(), m_shown.selector()))
         replace(0, lines.selector());
     int at = 2;
     for (std::size_t i = 0; i < lines.declarations().size(); ++i) {
         const QString &now = lines.declarations()[i];
         const QString &was = m_shown.declarations()[i];
-        if (same(now, was)) {
+        if (sameText(now, was)) {
             at += now.isNull() ? 0 : 1;
         } else if (now.isNull()) { // the line goes, with its line break
             cursor.setPosition(edit(at, true).next().position(), QTextCursor::KeepAnchor);
