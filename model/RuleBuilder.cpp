@@ -93,10 +93,6 @@ QString declaration(int index, bool onlyChanged, const Catalogue &catalogue)
     return Property::at(index).name.toLower() + u": "_s + valueText(value) + u';';
 }
 
-namespace {
-
-} // namespace
-
 void RuleLines::update(const QString &selector, bool onlyChanged, const Catalogue &catalogue)
 {
     const bool all = !m_made || onlyChanged != m_onlyChanged;
