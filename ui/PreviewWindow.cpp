@@ -75,9 +75,13 @@ void PreviewWindow::redraw()
     const PreviewDocument document(m_source());
     const QSize size = m_scroll->viewport()->size();
     const qreal ratio = devicePixelRatioF();
+    // What was left out may change while the page does not.
     if (document.html() == m_drawnHtml && document.addresses() == m_drawnAddresses &&
-        size == m_drawnSize && ratio == m_drawnRatio)
+        size == m_drawnSize && ratio == m_drawnRatio) {
+        if (!m_timedOut)
+            m_info->setText(document.info());
         return;
+    }
     if (!m_canvas)
         m_canvas = std::make_unique<PreviewCanvas>();
     if (!m_canvas->isLoaded()) {
@@ -91,7 +95,8 @@ void PreviewWindow::redraw()
     m_drawnRatio = ratio;
     m_picture->setPixmap(QPixmap::fromImage(page));
     QString info = document.info();
-    if (page.isNull())
+    m_timedOut = page.isNull();
+    if (m_timedOut)
         info.prepend(tr("Vykreslení trvalo déle než %1 ms, a tak bylo zastaveno. ")
                          .arg(HtmlCanvas::TimeLimitMs));
     m_info->setText(info);

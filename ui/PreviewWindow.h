@@ -50,4 +50,5 @@ private:
     QStringList m_drawnAddresses;
     QSize m_drawnSize;
     qreal m_drawnRatio = 0;
+    bool m_timedOut = false; // the drawing was stopped, which the info line says
 };
