@@ -254,9 +254,13 @@ private Q_SLOTS:
     // the top against its inner half.
     void shadedBorders()
     {
+        // The dark side darker than the colour, the light side lighter, but no white.
         const auto darker = [](const QString &style, QPoint a, QPoint b) {
             const QImage image = drawn(u"body { margin: 0; border: 8px %1 #36c }"_s.arg(style));
-            return QColor(image.pixel(a)).lightness() < QColor(image.pixel(b)).lightness();
+            const int base = QColor(0x3366cc).lightness();
+            const int dark = QColor(image.pixel(a)).lightness();
+            const int light = QColor(image.pixel(b)).lightness();
+            return dark < base && base < light && light < 250;
         };
         QVERIFY(darker(u"inset"_s, {3, 40}, {316, 40}));
         QVERIFY(darker(u"outset"_s, {316, 40}, {3, 40}));
