@@ -11,8 +11,8 @@
 #include "RuleBuilder.h"
 #include "RuleImport.h"
 #include "RulePane.h"
-#include "TextNormal.h"
 #include "Selectors.h"
+#include "TextNormal.h"
 #include "ValueGrammar.h"
 #include "Version.h"
 #include "WindowFonts.h"
@@ -292,10 +292,10 @@ void MainWindow::createActions()
                         copying(tr("Kopírovat jako atribut style"), &styleAttribute)});
     m_menu->addSeparator();
     m_menu->addActions({preview, about});
-    m_rulePane->setContextMenu(m_menu);
+    connect(m_rulePane, &RulePane::menuRequested, this, [this](QPoint at) { showMenu(at, true); });
     m_copyButton->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(m_copyButton, &QWidget::customContextMenuRequested, this, [this](QPoint at) {
-        showMenu(m_copyButton, at, false);
+        showMenu(m_copyButton->mapToGlobal(at), false);
     });
     updateHistoryActions();
 }
@@ -526,12 +526,13 @@ void MainWindow::showNote(const QString &note)
     }
 }
 
-void MainWindow::showMenu(QWidget *over, QPoint at, bool editing)
+// The one context menu, with the pane's editing actions when it opens over the pane.
+void MainWindow::showMenu(QPoint at, bool editing)
 {
     for (QAction *const action : m_rulePane->editActions())
         action->setVisible(editing);
     m_editingSeparator->setVisible(editing);
-    m_menu->exec(over->mapToGlobal(at));
+    m_menu->exec(at);
 }
 
 // Undo and redo are there while the history has a step, or the pane has typing of its own.

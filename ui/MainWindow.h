@@ -69,7 +69,7 @@ private:
     void showAbout();
     void showPreview();
     void showNote(const QString &note);
-    void showMenu(QWidget *over, QPoint at, bool editing);
+    void showMenu(QPoint at, bool editing);
     void updateHistoryActions();
 
     [[nodiscard]] EditorState state() const;

@@ -328,13 +328,11 @@ void RulePane::focusOutEvent(QFocusEvent *event)
 
 void RulePane::contextMenuEvent(QContextMenuEvent *event)
 {
-    if (m_menu == nullptr)
-        return;
     const bool selection = textCursor().hasSelection();
     m_editActions[0]->setEnabled(selection);
     m_editActions[1]->setEnabled(selection);
     m_editActions[2]->setEnabled(canPaste());
-    m_menu->exec(event->globalPos());
+    Q_EMIT menuRequested(event->globalPos());
 }
 
 void RulePane::insertFromMimeData(const QMimeData *source)

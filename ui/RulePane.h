@@ -6,7 +6,6 @@
 
 #include <functional>
 
-class QMenu;
 class RuleHighlighter;
 class Shortened;
 
@@ -39,14 +38,15 @@ public:
     {
         m_pasteHandler = std::move(handler);
     }
-    // The context menu; the pane's own editing actions are editActions().
-    void setContextMenu(QMenu *menu) { m_menu = menu; }
+    // The pane's own editing actions, for its context menu, which the window shows.
     [[nodiscard]] QList<QAction *> editActions() const { return m_editActions; }
 
 Q_SIGNALS:
     // The focus left for another control of the window, the user pressed Ctrl+Enter, or
     // text was pasted or dropped: time to read the text back.
     void readRequested();
+    // The context menu is asked for, at this global point; the editing actions are up to date.
+    void menuRequested(QPoint at);
 
 protected:
     bool event(QEvent *event) override;
@@ -66,6 +66,5 @@ private:
     RuleLines m_shown;
     bool m_showsRule = false; // m_shown is what the document holds
     std::function<bool(const QString &)> m_pasteHandler;
-    QMenu *m_menu = nullptr;
     QList<QAction *> m_editActions;
 };
