@@ -311,24 +311,36 @@ private Q_SLOTS:
         // A data URI too long to lay out on every change.
         const QString uri = u"url(data:image/png;base64,"_s + u"Ab"_s.repeated(200) + u')';
         QTest::newRow("a long value is shortened in its box and the pane, whole when used")
-            << QStringList{
-                   u"paste p { background-image: "_s + uri + u" }"_s,
-                   u"rule p|  {|  background-image: "_s + uri + u";|  }"_s,
-                   u"show valueBox4 "_s + uri.left(64) + u'…',
-                   // The pane shows the line's start, a short label for its middle, its end.
-                   u"show rulePane p|  {|  background-image: "_s + uri.left(44) +
-                       QChar::ObjectReplacementCharacter + uri.right(7) + u";|  }"_s,
-                   u"click valueBox4"_s,
-                   u"show valueBox4 "_s + uri,
-                   u"key End"_s,
-                   u"type  x"_s,
-                   u"rule p|  {|  background-image: "_s + uri + u" x;|  }"_s,
-                   u"click rulePane"_s,
-                   u"show valueBox4 "_s + uri.left(64) + u'…',
-                   u"key Ctrl+A"_s,
-                   u"key Ctrl+C"_s,
-                   u"clipboard p|  {|  background-image: "_s + uri + u" x;|  }"_s,
-               };
+            << (QStringList{
+                    u"paste p { background-image: "_s + uri + u" }"_s,
+                    u"rule p|  {|  background-image: "_s + uri + u";|  }"_s,
+                    u"show valueBox4 "_s + uri.left(64) + u'…',
+                    // The pane shows the line's start, a short label for its middle, its end.
+                    u"show rulePane p|  {|  background-image: "_s + uri.left(44) +
+                        QChar::ObjectReplacementCharacter + uri.right(7) + u";|  }"_s,
+                    u"click valueBox4"_s,
+                    u"show valueBox4 "_s + uri,
+                    u"key End"_s,
+                    u"type  x"_s,
+                    u"rule p|  {|  background-image: "_s + uri + u" x;|  }"_s,
+                    u"click rulePane"_s,
+                    u"show valueBox4 "_s + uri.left(64) + u'…',
+                    u"key Ctrl+A"_s,
+                    u"key Ctrl+C"_s,
+                    u"clipboard p|  {|  background-image: "_s + uri + u" x;|  }"_s,
+                    // Typed just after the shortened middle, a character is a character.
+                    u"key Ctrl+Home"_s,
+                    u"key Down"_s,
+                    u"key Down"_s,
+                    u"key End"_s,
+                } +
+                QStringList(8, u"key Left"_s) +
+                QStringList{
+                    u"type Q"_s,
+                    u"key Ctrl+Return"_s,
+                    u"rule p|  {|  background-image: "_s + uri.chopped(5) + u'Q' + uri.right(5) +
+                        u" x;|  }"_s,
+                });
         QTest::newRow("a value's meaning in CSS: a frame, a tooltip, a screen reader")
             << QStringList{
                    u"page 59"_s,
