@@ -1,6 +1,7 @@
 // The style model without a window: the property table, the rule text, reading a rule
 // back, and the composition of shorthands.
 #include "Composer.h"
+#include "CssTokenizer.h"
 #include "History.h"
 #include "PropertySearch.h"
 #include "RuleBuilder.h"
@@ -291,6 +292,7 @@ private Q_SLOTS:
         row("escaped names, <!-- and --> around the rule, empty pieces",
             u"<!-- p /*{*/{;;\\63 olor: red; --> } -->"_s,
             u"p / \\63 olor: red|\\63 olor|red / -->||"_s);
+        row("an escape ends after its hex digits", u"\\61;b: c"_s, u"- / \\61|| / b: c|b|c"_s);
         row("no colon, empty name, empty value",
             u"p{ junk x; : red; color: }"_s,
             u"p / junk x|| / : red|| / color:|color|"_s);
@@ -323,6 +325,26 @@ private Q_SLOTS:
                          QMetaEnum::fromType<Reading::Error>().valueToKey(int(rule.error))) +
                      u' ' + QString::number(rule.errorAt)};
         QCOMPARE(shown.join(u" / "_s), read);
+    }
+
+    // Names as CSS reads them: an escape is up to six hex digits and one white space after,
+    // an escape of nothing or of an impossible character a U+FFFD.
+    void unescaping_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("read");
+        QTest::addRow("hex, then a space") << u"\\63 olor"_s << u"color"_s;
+        QTest::addRow("hex letters, any case") << u"c\\6Flor"_s << u"color"_s;
+        QTest::addRow("six digits at most") << u"bor\\000064er"_s << u"border"_s;
+        QTest::addRow("a character as itself") << u"a\\;b"_s << u"a;b"_s;
+        QTest::addRow("nothing escaped, a surrogate, NUL")
+            << u"\\D800 a\\0 b\\"_s << u"\uFFFDa\uFFFDb\uFFFD"_s;
+    }
+    void unescaping()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, read);
+        QCOMPARE(CssTokenizer::unescaped(name), read);
     }
 
     // Taking a read rule: which values win, and what the note names.
