@@ -306,7 +306,6 @@ ReadRule Reader::read()
             m_place = Place::InBlock;
             m_ranges.clear();
             m_pieceStart = token.end;
-            m_pieceEmpty = true;
             break;
         }
         default:
