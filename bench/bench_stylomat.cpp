@@ -131,7 +131,7 @@ int main(int argc, char *argv[])
             w.paste(u"body { background-image: "_s + dataUri(OneMegabyte / 2, n) + u" }"_s);
             QCoreApplication::processEvents();
         }
-        if (!w.window.rule().contains(dataUri(OneMegabyte / 2, 29)))
+        if (!w.window.document().ruleText().contains(dataUri(OneMegabyte / 2, 29)))
             return 1;
         std::printf("%-58s %9.1f MiB\n",
                     "memory added by 30 read-backs of a 0.5 MB rule",

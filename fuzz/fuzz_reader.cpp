@@ -3,8 +3,8 @@
 // text that reads is applied and built as the window does; that rule must have CR LF line
 // breaks only, read again, and after one such round stay the same (the first round may
 // still lower-case, trim and drop what is overridden).
-#include "RuleBuilder.h"
-#include "RuleImport.h"
+#include "Cascade.h"
+#include "RuleWriter.h"
 
 #include <cstdlib>
 #include <cstring>
@@ -12,30 +12,32 @@
 namespace {
 
 // Whether the fault is reported at a character that can cause it.
-bool placed(Reading::Error error, QChar c)
+bool placed(Css::Fault error, QChar c)
 {
     const char16_t u = c.unicode();
     switch (error) {
-    case Reading::Error::None:
+    case Css::Fault::None:
         return true;
-    case Reading::Error::UnclosedComment:
+    case Css::Fault::UnclosedComment:
         return u == u'/';
-    case Reading::Error::UnclosedString:
-    case Reading::Error::BadString:
+    case Css::Fault::UnclosedString:
+    case Css::Fault::BadString:
         return u == u'"' || u == u'\'';
-    case Reading::Error::StrayBackslash:
+    case Css::Fault::StrayBackslash:
         return u == u'\\';
-    case Reading::Error::UnclosedBracket: // a bracket, or the name of a function
+    case Css::Fault::UnclosedBracket: // a bracket, or the name of a function
         return u == u'(' || u == u'[' || u == u'-' || u == u'_' || u == u'\\' || u >= 0x80 ||
                u == 0 || c.isLetter();
-    case Reading::Error::MissingClosingBrace:
-    case Reading::Error::NestedBlock:
+    case Css::Fault::BadUrl: // the value check's, not the reader's
+        return false;
+    case Css::Fault::MissingClosingBrace:
+    case Css::Fault::NestedBlock:
         return u == u'{';
-    case Reading::Error::StrayClosingBrace:
+    case Css::Fault::StrayClosingBrace:
         return u == u'}';
-    case Reading::Error::TextAfterRule:
+    case Css::Fault::TextAfterRule:
         return !QStringView(u" \t\n\r\f").contains(c);
-    case Reading::Error::DeclarationsBeforeBlock:
+    case Css::Fault::DeclarationsBeforeBlock:
         return true; // a ";" or where the declarations start
     }
     return false;
@@ -44,15 +46,13 @@ bool placed(Reading::Error error, QChar c)
 QString rebuilt(const QString &text)
 {
     const ReadRule read = readRule(text);
-    if (read.error != Reading::Error::None) {
+    if (read.error != Css::Fault::None) {
         if (read.errorAt < 0 || read.errorAt >= text.size() ||
             !placed(read.error, text[read.errorAt]))
             std::abort();
         return {};
     }
-    const ImportedRule imported = importRule(read, Catalogue(), true);
-    const QString rule =
-        ruleText(imported.selector.value_or(QString()), imported.onlyChanged, imported.catalogue);
+    const QString rule = ruleText(importRule(read, RuleState()).state);
     const qsizetype lineBreaks = rule.count(u"\r\n");
     if (rule.count(u'\n') != lineBreaks || rule.count(u'\r') != lineBreaks)
         std::abort();

@@ -16,9 +16,9 @@ cmake --build "$build" --parallel "$(nproc)" --target stylomat bench_stylomat be
     bench_grammar start_label start_kinds >/dev/null
 export QT_QPA_PLATFORM=offscreen
 
-"$build/bench/bench_stylomat" 2>/dev/null
+"$build/bin/bench_stylomat" 2>/dev/null
 for bench in bench_reader bench_grammar; do
-    "$build/bench/$bench" -minimumvalue 200 2>/dev/null | grep -E '^(RESULT|FAIL)|msecs|usecs' -A1 |
+    "$build/bin/$bench" -minimumvalue 200 2>/dev/null | grep -E '^(RESULT|FAIL)|msecs|usecs' -A1 |
         grep -v '^--'
 done
 
@@ -44,7 +44,7 @@ def run(path, runs=30):
         _, _, usage = os.wait4(proc.pid, 0)
         peaks.append(usage.ru_maxrss)
     return statistics.median(times) * 1000, statistics.median(peaks) / 1024
-app_t, app_m = run(os.path.join(build, "ui", "stylomat"))
+app_t, app_m = run(os.path.join(build, "bin", "stylomat"))
 for name, label in (("start_label", "one label"), ("start_kinds", "the same kinds of widgets")):
     t, m = run(os.path.join(build, "bench", name))
     print(f"start-up to first paint: Stylomat {app_t:.1f} ms, a window with {label} {t:.1f} ms, "

@@ -4,7 +4,7 @@
 # copy of fuzz/corpus, the value check (fuzz/fuzz_grammar.cpp) on a copy of
 # fuzz/corpus-grammar, the preview (fuzz/fuzz_preview.cpp) on a copy of
 # fuzz/corpus-preview, so that the corpora in the tree only change by hand. An input that
-# shows a fault is kept in build-fuzz/artifacts/; replay it with build-fuzz/fuzz/fuzz_NAME FILE.
+# shows a fault is kept in build-fuzz/artifacts/; replay it with build-fuzz/bin/fuzz_NAME FILE.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 seconds=${1:-20}
@@ -24,7 +24,7 @@ fuzz() {
     shift 4
     cp -r "$root/fuzz/$corpus" "$work/$name"
     echo "Fuzzing $what for $time s ..."
-    "$build/fuzz/fuzz_$name" -max_total_time="$time" -timeout=10 -max_len=4096 \
+    "$build/bin/fuzz_$name" -max_total_time="$time" -timeout=10 -max_len=4096 \
         -artifact_prefix="$build/artifacts/" "$@" "$work/$name" 2>"$work/$name.log" ||
         { tail -n 40 "$work/$name.log"; echo "fuzz_$name found a fault; see $build/artifacts/" >&2; exit 1; }
     grep -E '^Done [0-9]+ runs' "$work/$name.log"

@@ -3,4 +3,4 @@
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 "$root/scripts/setup.sh"
-exec "$root/build/ui/stylomat" "$@"
+exec "$root/build/bin/stylomat" "$@"

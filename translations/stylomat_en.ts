@@ -17,50 +17,7 @@
     </message>
 </context>
 <context>
-    <name>FindPopup</name>
-    <message>
-        <source>Najít vlastnost</source>
-        <translation>Find property</translation>
-    </message>
-    <message>
-        <source>název nebo slovo z popisu</source>
-        <translation>name or a word of the description</translation>
-    </message>
-    <message>
-        <source>Nalezené vlastnosti</source>
-        <translation>Properties found</translation>
-    </message>
-</context>
-<context>
-    <name>MainWindow</name>
-    <message>
-        <source> a další (%1)</source>
-        <translation> and %1 more</translation>
-    </message>
-    <message>
-        <source>Převzato deklarací: %1.</source>
-        <translation>Declarations taken: %1.</translation>
-    </message>
-    <message>
-        <source>Přepsáno: %1.</source>
-        <translation>Overridden: %1.</translation>
-    </message>
-    <message>
-        <source>Vynecháno, přepíše je sdružená vlastnost: %1.</source>
-        <translation>Left out, as a shorthand overrides them: %1.</translation>
-    </message>
-    <message>
-        <source>Neznámé vlastnosti ponechány: %1.</source>
-        <translation>Unknown properties kept: %1.</translation>
-    </message>
-    <message>
-        <source>Ponecháno jiných částí: %1.</source>
-        <translation>Other pieces kept: %1.</translation>
-    </message>
-    <message>
-        <source>Volba „Zapisovat pouze změněné vlastnosti“ vypnuta: pravidlo uvádí výchozí hodnoty.</source>
-        <translation>“Write changed properties only” turned off: the rule gives default values.</translation>
-    </message>
+    <name>Fault</name>
     <message>
         <source>neuzavřený komentář</source>
         <translation>unclosed comment</translation>
@@ -82,6 +39,10 @@
         <translation>unclosed bracket</translation>
     </message>
     <message>
+        <source>chybně zapsaná adresa url()</source>
+        <translation>a badly written url() address</translation>
+    </message>
+    <message>
         <source>chybí uzavírací závorka }</source>
         <translation>the closing } is missing</translation>
     </message>
@@ -101,10 +62,24 @@
         <source>před { stojí deklarace, ne selektor</source>
         <translation>declarations, not a selector, before the {</translation>
     </message>
+</context>
+<context>
+    <name>FindPopup</name>
     <message>
-        <source>Pravidlo nelze načíst: %1 (řádek %2, znak %3). Text zůstává, jak je napsán.</source>
-        <translation>The rule cannot be read: %1 (line %2, character %3). The text stays as written.</translation>
+        <source>Najít vlastnost</source>
+        <translation>Find property</translation>
     </message>
+    <message>
+        <source>název nebo slovo z popisu</source>
+        <translation>name or a word of the description</translation>
+    </message>
+    <message>
+        <source>Nalezené vlastnosti</source>
+        <translation>Properties found</translation>
+    </message>
+</context>
+<context>
+    <name>MainWindow</name>
     <message>
         <source>Selektor:</source>
         <translation>Selector:</translation>
@@ -344,6 +319,10 @@
         <source>%1 (neplatná hodnota)</source>
         <translation>%1 (invalid value)</translation>
     </message>
+    <message>
+        <source>„%1“ (není deklarace)</source>
+        <translation>“%1” (no declaration)</translation>
+    </message>
 </context>
 <context>
     <name>PreviewWindow</name>
@@ -364,7 +343,7 @@
     <name>Property</name>
     <message>
         <source>sdružená vlastnost určující vlastnosti pozadí prvku</source>
-        <translation>shorthand for the element's background properties</translation>
+        <translation>shorthand for the element&apos;s background properties</translation>
     </message>
     <message>
         <source>určuje závislost obrázku na pozadí na posunu stránky</source>
@@ -376,7 +355,7 @@
     </message>
     <message>
         <source>určuje obrázek na pozadí prvku</source>
-        <translation>sets the element's background image</translation>
+        <translation>sets the element&apos;s background image</translation>
     </message>
     <message>
         <source>určuje pozici obrázku na pozadí prvku</source>
@@ -388,11 +367,11 @@
     </message>
     <message>
         <source>sdružení vlastnost určující orámování prvku (nahoře-vpravo-dole-vlevo)</source>
-        <translation>shorthand for the element's border (top, right, bottom, left)</translation>
+        <translation>shorthand for the element&apos;s border (top, right, bottom, left)</translation>
     </message>
     <message>
         <source>sdružená vlastnost určující vlastnosti spodního orámování prvku</source>
-        <translation>shorthand for the element's bottom border</translation>
+        <translation>shorthand for the element&apos;s bottom border</translation>
     </message>
     <message>
         <source>určuje barvu spodního orámování prvku</source>
@@ -416,7 +395,7 @@
     </message>
     <message>
         <source>sdružená vlastnost určující vlastnosti levého orámování prvku</source>
-        <translation>shorthand for the element's left border</translation>
+        <translation>shorthand for the element&apos;s left border</translation>
     </message>
     <message>
         <source>určuje barvu levého orámování prvku</source>
@@ -432,7 +411,7 @@
     </message>
     <message>
         <source>sdružená vlastnost určující vlastnosti pravého orámování prvku</source>
-        <translation>shorthand for the element's right border</translation>
+        <translation>shorthand for the element&apos;s right border</translation>
     </message>
     <message>
         <source>určuje barvu pravého orámování prvku</source>
@@ -456,7 +435,7 @@
     </message>
     <message>
         <source>sdružená vlastnost určující vlastnosti horního orámování prvku</source>
-        <translation>shorthand for the element's top border</translation>
+        <translation>shorthand for the element&apos;s top border</translation>
     </message>
     <message>
         <source>určuje barvu horního orámování prvku</source>
@@ -476,7 +455,7 @@
     </message>
     <message>
         <source>určuje vzdálenost prvku zdola</source>
-        <translation>sets the element's offset from the bottom</translation>
+        <translation>sets the element&apos;s offset from the bottom</translation>
     </message>
     <message>
         <source>určuje polohu popisku vzhledem k tabulce</source>
@@ -488,7 +467,7 @@
     </message>
     <message>
         <source>určuje tvar prvku</source>
-        <translation>sets the element's visible area</translation>
+        <translation>sets the element&apos;s visible area</translation>
     </message>
     <message>
         <source>určuje barvu textu</source>
@@ -560,11 +539,11 @@
     </message>
     <message>
         <source>určuje výšku prvku</source>
-        <translation>sets the element's height</translation>
+        <translation>sets the element&apos;s height</translation>
     </message>
     <message>
         <source>určuje vzdálenost prvku zleva</source>
-        <translation>sets the element's offset from the left</translation>
+        <translation>sets the element&apos;s offset from the left</translation>
     </message>
     <message>
         <source>určuje mezery mezi znaky</source>
@@ -592,7 +571,7 @@
     </message>
     <message>
         <source>sdružená vlastnost určující velikost okrajů prvku (nahoře-vpravo-dole-vlevo)</source>
-        <translation>shorthand for the element's margins (top, right, bottom, left)</translation>
+        <translation>shorthand for the element&apos;s margins (top, right, bottom, left)</translation>
     </message>
     <message>
         <source>určuje velikost dolního okraje prvku</source>
@@ -616,23 +595,23 @@
     </message>
     <message>
         <source>určuje maximální výšku prvku</source>
-        <translation>sets the element's maximum height</translation>
+        <translation>sets the element&apos;s maximum height</translation>
     </message>
     <message>
         <source>určuje maximální šířku prvku</source>
-        <translation>sets the element's maximum width</translation>
+        <translation>sets the element&apos;s maximum width</translation>
     </message>
     <message>
         <source>určuje minimální výšku prvku</source>
-        <translation>sets the element's minimum height</translation>
+        <translation>sets the element&apos;s minimum height</translation>
     </message>
     <message>
         <source>určuje minimální šířku prvku</source>
-        <translation>sets the element's minimum width</translation>
+        <translation>sets the element&apos;s minimum width</translation>
     </message>
     <message>
         <source>sdružená vlastnost určující vlastnosti ohraničení prvku</source>
-        <translation>shorthand for the element's outline</translation>
+        <translation>shorthand for the element&apos;s outline</translation>
     </message>
     <message>
         <source>určuje barvu ohraničení prvku</source>
@@ -652,7 +631,7 @@
     </message>
     <message>
         <source>sdružená vlastnost určující výplň prvku (nahoře-vpravo-dole-vlevo)</source>
-        <translation>shorthand for the element's padding (top, right, bottom, left)</translation>
+        <translation>shorthand for the element&apos;s padding (top, right, bottom, left)</translation>
     </message>
     <message>
         <source>určuje výplň prvku dole</source>
@@ -680,7 +659,7 @@
     </message>
     <message>
         <source>určuje vzdálenost prvku zprava</source>
-        <translation>sets the element's offset from the right</translation>
+        <translation>sets the element&apos;s offset from the right</translation>
     </message>
     <message>
         <source>určuje rozvržení tabulky</source>
@@ -709,7 +688,7 @@
     </message>
     <message>
         <source>určuje vzdálenost prvku zhora</source>
-        <translation>sets the element's offset from the top</translation>
+        <translation>sets the element&apos;s offset from the top</translation>
     </message>
     <message>
         <source>určuje svislé zarovnání obsahu prvku</source>
@@ -725,7 +704,7 @@
     </message>
     <message>
         <source>určuje šířku prvku</source>
-        <translation>sets the element's width</translation>
+        <translation>sets the element&apos;s width</translation>
     </message>
     <message>
         <source>určuje velikost mezer mezi slovy</source>
@@ -733,7 +712,42 @@
     </message>
     <message>
         <source>určuje pořadí prvku na ose z</source>
-        <translation>sets the element's stacking order</translation>
+        <translation>sets the element&apos;s stacking order</translation>
+    </message>
+</context>
+<context>
+    <name>ReadNote</name>
+    <message>
+        <source> a další (%1)</source>
+        <translation> and %1 more</translation>
+    </message>
+    <message>
+        <source>Převzato deklarací: %1.</source>
+        <translation>Declarations taken: %1.</translation>
+    </message>
+    <message>
+        <source>Přepsáno: %1.</source>
+        <translation>Overridden: %1.</translation>
+    </message>
+    <message>
+        <source>Vynecháno, přepíše je sdružená vlastnost: %1.</source>
+        <translation>Left out, as a shorthand overrides them: %1.</translation>
+    </message>
+    <message>
+        <source>Neznámé vlastnosti ponechány: %1.</source>
+        <translation>Unknown properties kept: %1.</translation>
+    </message>
+    <message>
+        <source>Ponecháno jiných částí: %1.</source>
+        <translation>Other pieces kept: %1.</translation>
+    </message>
+    <message>
+        <source>Volba „Zapisovat pouze změněné vlastnosti“ vypnuta: pravidlo uvádí výchozí hodnoty.</source>
+        <translation>“Write changed properties only” turned off: the rule gives default values.</translation>
+    </message>
+    <message>
+        <source>Pravidlo nelze načíst: %1 (řádek %2, znak %3). Text zůstává, jak je napsán.</source>
+        <translation>The rule cannot be read: %1 (line %2, character %3). The text stays as written.</translation>
     </message>
 </context>
 <context>
@@ -794,22 +808,6 @@
         <translation>the empty string is written &quot;&quot; in CSS</translation>
     </message>
     <message>
-        <source>neukončený komentář</source>
-        <translation>unclosed comment</translation>
-    </message>
-    <message>
-        <source>neukončený řetězec</source>
-        <translation>unclosed string</translation>
-    </message>
-    <message>
-        <source>chybně zapsaná adresa url()</source>
-        <translation>a badly written url() address</translation>
-    </message>
-    <message>
-        <source>zpětné lomítko na konci hodnoty</source>
-        <translation>a backslash at the end of the value</translation>
-    </message>
-    <message>
         <source>záporná hodnota není dovolena</source>
         <translation>a negative value is not allowed</translation>
     </message>
@@ -836,10 +834,6 @@
     <message>
         <source>neplatná barva</source>
         <translation>invalid colour</translation>
-    </message>
-    <message>
-        <source>chybí uzavírací závorka</source>
-        <translation>the closing bracket is missing</translation>
     </message>
     <message>
         <source>neočekávaný konec hodnoty</source>

@@ -1,0 +1,171 @@
+#include "EditableCombo.h"
+
+#include "HistoryKeys.h"
+#include "LongText.h"
+
+#include <QAbstractItemView>
+#include <QCompleter>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QPainter>
+#include <QStringListModel>
+
+#include <limits>
+
+EditableCombo::EditableCombo(QWidget *parent)
+    : QComboBox(parent)
+    , m_items(new QStringListModel(this))
+{
+    // A plain list of texts: the box's own model would make an item object of each.
+    setModel(m_items);
+    // Giving the box its line edit makes it editable without building the list's popup
+    // up front, which setEditable() does; the popup is built when first opened. The box
+    // would also build an inline completer for a line edit that has none; one completer,
+    // taken away again at once, stands in for it in every box.
+    static QCompleter *const standIn = new QCompleter(QCoreApplication::instance());
+    auto *const edit = new QLineEdit(this);
+    edit->setCompleter(standIn);
+    setLineEdit(edit);
+    setCompleter(nullptr);
+    // Enter then neither adds the text to the list nor swaps it for an item that matches
+    // it but for case.
+    setInsertPolicy(QComboBox::NoInsert);
+    setMaxVisibleItems(12);
+    lineEdit()->setMaxLength(std::numeric_limits<int>::max());
+    lineEdit()->installEventFilter(this);
+    // Any change of the text but the shortening itself makes the text the value.
+    connect(lineEdit(), &QLineEdit::textChanged, this, [this] {
+        if (!m_shortening)
+            m_whole = QString();
+    });
+}
+
+void EditableCombo::fill(const QStringList &items, const QString &text)
+{
+    if (m_items->stringList() != items)
+        m_items->setStringList(items);
+    setValue(text);
+}
+
+void EditableCombo::setValue(const QString &text)
+{
+    setCurrentIndex(-1);
+    if (hasFocus() || !longText::isLong(text))
+        setEditText(text);
+    else
+        showShortened(text);
+}
+
+// Lays out only the start of a long text: the whole would cost as much as its length.
+void EditableCombo::showShortened(const QString &whole)
+{
+    if (!longText::isLong(whole))
+        return;
+    m_shortening = true;
+    setEditText(whole.left(longText::Head) + u'…');
+    m_shortening = false;
+    m_whole = whole;
+}
+
+void EditableCombo::showWhole()
+{
+    if (m_whole.isNull())
+        return;
+    const QString whole = m_whole;
+    setEditText(whole);
+    lineEdit()->setCursorPosition(0);
+}
+
+bool EditableCombo::eventFilter(QObject *watched, QEvent *event)
+{
+    // Whatever the user does in the text, they do it to the whole value.
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::ContextMenu:
+    case QEvent::DragEnter:
+    case QEvent::Drop:
+    case QEvent::InputMethod:
+        showWhole();
+        break;
+    default:
+        break;
+    }
+    return QComboBox::eventFilter(watched, event);
+}
+
+void EditableCombo::focusInEvent(QFocusEvent *event)
+{
+    showWhole();
+    QComboBox::focusInEvent(event);
+}
+
+void EditableCombo::focusOutEvent(QFocusEvent *event)
+{
+    QComboBox::focusOutEvent(event);
+    if (event->reason() != Qt::PopupFocusReason)
+        showShortened(currentText());
+    Q_EMIT focusLeft();
+}
+
+void EditableCombo::describe(const QString &name, const QString &description)
+{
+    if (name == m_name && description == m_description)
+        return;
+    m_name = name;
+    m_description = description;
+    setAccessibleName(name);
+    lineEdit()->setAccessibleName(name);
+    describeWithReason();
+}
+
+void EditableCombo::mark(Mark mark, const QString &reason)
+{
+    if (mark == m_mark && reason == m_reason)
+        return;
+    m_mark = mark;
+    m_reason = reason;
+    describeWithReason();
+    update();
+}
+
+void EditableCombo::describeWithReason()
+{
+    const QString text = m_reason.isEmpty()        ? m_description
+                         : m_description.isEmpty() ? m_reason
+                                                   : m_description + u'\n' + m_reason;
+    setToolTip(text);
+    setAccessibleDescription(text);
+    lineEdit()->setAccessibleDescription(text);
+}
+
+void EditableCombo::paintEvent(QPaintEvent *event)
+{
+    QComboBox::paintEvent(event);
+    if (m_mark == Mark::None)
+        return;
+    QPainter painter(this);
+    painter.setPen(
+        QPen(m_mark == Mark::Invalid ? QColor(0xd0, 0x10, 0x10) : QColor(0xe0, 0x90, 0x00), 2));
+    painter.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+}
+
+void EditableCombo::showPopup()
+{
+    // What setEditable() would have set up front: a long list scrolls with a bar.
+    view()->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    QComboBox::showPopup();
+}
+
+bool EditableCombo::event(QEvent *event)
+{
+    // Undo and redo are the window's: its history replaces the text field's own.
+    return isHistoryKey(event) || QComboBox::event(event);
+}
+
+void EditableCombo::wheelEvent(QWheelEvent *event)
+{
+    event->ignore();
+}

@@ -1,0 +1,103 @@
+#include "PreviewWindow.h"
+
+#include "PreviewCanvas.h"
+#include "PreviewDocument.h"
+#include "PreviewRenderer.h"
+#include "RuleDocument.h"
+
+#include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+using namespace Qt::StringLiterals;
+
+PreviewWindow::PreviewWindow(const RuleDocument *document, QWidget *parent)
+    : QWidget(parent, Qt::Window)
+    , m_document(document)
+    , m_timer(new QTimer(this))
+    , m_scroll(new QScrollArea(this))
+    , m_picture(new QLabel(m_scroll))
+    , m_info(new QLabel(this))
+{
+    setObjectName(u"previewWindow"_s);
+    setWindowTitle(tr("Náhled"));
+    resize(520, 400);
+
+    m_timer->setSingleShot(true);
+    m_timer->setInterval(DelayMs);
+    connect(m_timer, &QTimer::timeout, this, &PreviewWindow::redraw);
+    connect(m_document, &RuleDocument::linesChanged, this, &PreviewWindow::ruleChanged);
+
+    m_picture->setObjectName(u"previewPicture"_s);
+    m_picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_picture->setBackgroundRole(QPalette::Base);
+    m_picture->setAutoFillBackground(true);
+    m_scroll->setObjectName(u"previewScroll"_s);
+    m_scroll->setWidget(m_picture);
+    m_scroll->setWidgetResizable(true);
+    // The page is laid out to the viewport's width: a scroll bar that came and went with the
+    // page's height would change that width and lay it out again.
+    m_scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    m_scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    m_info->setObjectName(u"previewInfo"_s);
+    m_info->setWordWrap(true);
+    m_info->setTextFormat(Qt::PlainText);
+    m_info->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    auto *const layout = new QVBoxLayout(this);
+    layout->addWidget(m_scroll, 1);
+    layout->addWidget(m_info);
+}
+
+void PreviewWindow::ruleChanged()
+{
+    if (isVisible() && !m_timer->isActive())
+        m_timer->start();
+}
+
+void PreviewWindow::showEvent(QShowEvent *event)
+{
+    QWidget::showEvent(event);
+    m_timer->start();
+}
+
+void PreviewWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    if (isVisible())
+        m_timer->start();
+}
+
+void PreviewWindow::redraw()
+{
+    const PreviewDocument document(PreviewRule::of(m_document->lines()));
+    const QSize size = m_scroll->viewport()->size();
+    const qreal ratio = devicePixelRatioF();
+    // What was left out may change while the page does not.
+    if (document.html() == m_drawnHtml && document.addresses() == m_drawnAddresses &&
+        size == m_drawnSize && ratio == m_drawnRatio) {
+        if (!m_timedOut)
+            m_info->setText(document.info());
+        return;
+    }
+    PreviewCanvas canvas;
+    if (!canvas.isLoaded()) {
+        m_info->setText(tr("Náhled nelze vykreslit: %1").arg(PreviewCanvas::error()));
+        return;
+    }
+    const QImage page = canvas.draw(document, size.width(), size.height(), ratio);
+    m_drawnHtml = document.html();
+    m_drawnAddresses = document.addresses();
+    m_drawnSize = size;
+    m_drawnRatio = ratio;
+    m_picture->setPixmap(QPixmap::fromImage(page));
+    QString info = document.info();
+    m_timedOut = page.isNull();
+    if (m_timedOut)
+        info.prepend(tr("Vykreslení trvalo déle než %1 ms, a tak bylo zastaveno. ")
+                         .arg(PreviewRenderer::TimeLimitMs));
+    m_info->setText(info);
+}

@@ -1,0 +1,175 @@
+#include "RuleDocument.h"
+
+#include "Cascade.h"
+#include "Composer.h"
+#include "History.h"
+#include "ReadNote.h"
+#include "RuleReader.h"
+#include "TextNormal.h"
+
+RuleDocument::RuleDocument(QObject *parent)
+    : QObject(parent)
+    , m_history(new History(this))
+{
+    m_lines.update(m_state);
+    connect(m_history, &History::canUndoChanged, this, &RuleDocument::canUndoChanged);
+    connect(m_history, &History::canRedoChanged, this, &RuleDocument::canRedoChanged);
+}
+
+RuleDocument::~RuleDocument() = default;
+
+const ValueVerdict &RuleDocument::verdict(int property) const
+{
+    const QString &value = m_state.values.value(property);
+    auto &[checked, verdict] = m_verdicts[std::size_t(property - 1)];
+    if (checked.isNull() || !isSharedText(checked, value)) {
+        checked = value;
+        verdict = checkValue(property, value);
+    }
+    return verdict;
+}
+
+bool RuleDocument::canUndo() const
+{
+    return m_history->canUndo();
+}
+
+bool RuleDocument::canRedo() const
+{
+    return m_history->canRedo();
+}
+
+void RuleDocument::setValue(int property, const QString &value, Edit edit)
+{
+    if (value == QStringView(ComposeItem)) {
+        compose(property);
+        return;
+    }
+    if (value == m_state.values.value(property))
+        return; // a pick of the value stored
+    const RuleState before = m_state;
+    m_state.values.setValue(property, value);
+    changed(before, property, edit);
+}
+
+void RuleDocument::setIncluded(int property, bool included)
+{
+    const RuleState before = m_state;
+    m_state.values.setIncluded(property, included);
+    changed(before, property, Edit::Other);
+}
+
+void RuleDocument::setSelector(const QString &selector, Edit edit)
+{
+    if (selector == m_state.selector)
+        return;
+    const RuleState before = m_state;
+    m_state.selector = selector;
+    changed(before, 0, edit);
+}
+
+void RuleDocument::setOnlyChanged(bool onlyChanged)
+{
+    const RuleState before = m_state;
+    m_state.onlyChanged = onlyChanged;
+    changed(before, 0, Edit::Other);
+}
+
+void RuleDocument::selectCssLevel(CssLevel level)
+{
+    const RuleState before = m_state;
+    m_state.values.selectCssLevel(level);
+    changed(before, 0, Edit::Other);
+}
+
+void RuleDocument::resetValues()
+{
+    const RuleState before = m_state;
+    m_state.values.resetValues();
+    changed(before, 0, Edit::Other);
+}
+
+void RuleDocument::compose(int shorthand)
+{
+    const RuleState before = m_state;
+    composeShorthand(m_state.values, shorthand);
+    changed(before, shorthand, Edit::Other);
+}
+
+bool RuleDocument::read(const QString &text)
+{
+    const ReadRule read = readRule(text);
+    if (read.error != Css::Fault::None) {
+        setNote(ReadNote::unreadable(read, text));
+        return false;
+    }
+    const ImportedRule imported = importRule(read, m_state);
+    const bool differs = !(imported.state == m_state);
+    const RuleState before = m_state;
+    m_state = imported.state;
+    changed(before, 0, Edit::Other);
+    setNote(differs ? ReadNote::taken(imported) : QString());
+    return true;
+}
+
+bool RuleDocument::readIfRule(const QString &text)
+{
+    return readsAsRule(readRule(text)) && read(text);
+}
+
+void RuleDocument::undo()
+{
+    const RuleState before = m_state;
+    if (const std::optional<int> property = m_history->undo(m_state)) {
+        changed(before, *property, Edit::Other, false);
+        Q_EMIT restored(*property);
+    }
+}
+
+void RuleDocument::redo()
+{
+    const RuleState before = m_state;
+    if (const std::optional<int> property = m_history->redo(m_state)) {
+        changed(before, *property, Edit::Other, false);
+        Q_EMIT restored(*property);
+    }
+}
+
+void RuleDocument::endTypingRun()
+{
+    ++m_typingRun;
+}
+
+void RuleDocument::setDraftPending(bool pending)
+{
+    m_draftPending = pending;
+}
+
+void RuleDocument::changed(const RuleState &before, int property, Edit edit, bool record)
+{
+    m_lines.update(m_state);
+    if (record)
+        m_history->record(before, m_state, property, edit == Edit::Typing ? m_typingRun : 0);
+    else
+        ++m_typingRun; // typing after an undo or redo is a step of its own
+    if (!m_draftPending)
+        setNote({});
+    for (const int i : Property::indices()) {
+        if (!sameText(before.values.value(i), m_state.values.value(i)) ||
+            before.values.isIncluded(i) != m_state.values.isIncluded(i))
+            Q_EMIT propertyChanged(i);
+    }
+    if (!sameText(before.selector, m_state.selector))
+        Q_EMIT selectorChanged(m_state.selector);
+    if (before.onlyChanged != m_state.onlyChanged)
+        Q_EMIT onlyChangedChanged(m_state.onlyChanged);
+    Q_EMIT linesChanged();
+}
+
+void RuleDocument::setNote(const QString &note)
+{
+    if (note == m_note)
+        return;
+    m_note = note;
+    Q_EMIT noteChanged(m_note);
+}

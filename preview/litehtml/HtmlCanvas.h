@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QFont>
+#include <QImage>
+
+#include <memory>
+
+class PreviewDocument;
+
+// Lays out and draws a PreviewDocument with litehtml on a QPainter. HtmlCanvas.cpp is the
+// only file that includes litehtml's headers; LitehtmlRenderer offers it to the program as
+// a plugin. The canvas keeps the fonts and the decoded data: images of the last drawing,
+// so that the next one, usually of nearly the same rule, does not decode them again.
+class HtmlCanvas {
+public:
+    HtmlCanvas();
+    ~HtmlCanvas();
+    HtmlCanvas(const HtmlCanvas &) = delete;
+    HtmlCanvas &operator=(const HtmlCanvas &) = delete;
+
+    // As PreviewRenderer's.
+    void setStandardFonts(const QFont &serif, const QFont &monospace);
+    [[nodiscard]] QImage draw(const PreviewDocument &document, int width, int minimumHeight,
+                              qreal devicePixelRatio);
+
+private:
+    class Container;
+    std::unique_ptr<Container> m_container;
+};

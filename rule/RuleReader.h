@@ -1,0 +1,47 @@
+#pragma once
+
+#include "CssFault.h"
+
+#include <QList>
+#include <QString>
+#include <QStringView>
+
+// One piece of a declaration list: the text between two semicolons.
+struct DeclarationPiece {
+    // The piece as written, comments kept, outer white space trimmed and each run of white
+    // space (line breaks included) outside strings one space.
+    QString text;
+    // The property's name as written, before the colon; empty when the piece does not
+    // start with a name and a colon.
+    QString name;
+    // The name as CSS matches it: escapes read, ASCII letters lower-cased.
+    QString key;
+    // After the colon, comments out (a space where the tokens on either side would join),
+    // white space runs one space, trimmed; a final "!important" is written " !important".
+    QString value;
+    bool important = false;
+    qsizetype at = 0; // where the piece starts in the text
+    // A piece without a name and colon, or with an empty value, is no declaration.
+    [[nodiscard]] bool isDeclaration() const { return !name.isEmpty() && !value.isEmpty(); }
+};
+
+struct ReadRule {
+    using Error = Css::Fault; // why the text could not be read as one rule
+    Error error = Error::None;
+    qsizetype errorAt = -1;   // UTF-16 offset in the text where the fault is
+    bool hasSelector = false; // the text had a "{": `selector` holds what came before it
+    // Text before the "{", comments out, white space runs one space, trimmed.
+    QString selector;
+    // In order of appearance; pieces empty after trimming are dropped.
+    QList<DeclarationPiece> pieces;
+};
+
+// Reads one rule ("selector { declarations }") or, when the text has no "{", a bare list of
+// declarations, tokenizing as CSS Syntax Level 3 does, in one pass. "<!--" and "-->"
+// around the rule are ignored. On any error the other fields are unspecified and the
+// caller must not use them.
+[[nodiscard]] ReadRule readRule(QStringView text);
+
+// Whether a text pasted over the rule would replace it: it reads as a rule, or as a list
+// with at least one declaration. A value or a word does not.
+[[nodiscard]] bool readsAsRule(const ReadRule &read);
