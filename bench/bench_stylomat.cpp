@@ -4,6 +4,7 @@
 // keep. Each figure is the median of its runs, in milliseconds. Run with
 // ./scripts/bench.sh (offscreen).
 #include "MainWindow.h"
+#include "RuleDocument.h"
 
 #include <QApplication>
 #include <QClipboard>

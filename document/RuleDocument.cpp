@@ -103,18 +103,27 @@ bool RuleDocument::read(const QString &text)
         setNote(ReadNote::unreadable(read, text));
         return false;
     }
+    take(read);
+    return true;
+}
+
+bool RuleDocument::readIfRule(const QString &text)
+{
+    const ReadRule read = readRule(text);
+    if (!readsAsRule(read))
+        return false;
+    take(read);
+    return true;
+}
+
+void RuleDocument::take(const ReadRule &read)
+{
     const ImportedRule imported = importRule(read, m_state);
     const bool differs = !(imported.state == m_state);
     const RuleState before = m_state;
     m_state = imported.state;
     changed(before, 0, Edit::Other);
     setNote(differs ? ReadNote::taken(imported) : QString());
-    return true;
-}
-
-bool RuleDocument::readIfRule(const QString &text)
-{
-    return readsAsRule(readRule(text)) && read(text);
 }
 
 void RuleDocument::undo()

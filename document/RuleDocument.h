@@ -9,6 +9,7 @@
 #include <array>
 
 class History;
+struct ReadRule;
 
 // The rule the user edits, and everything about it: the values and ticks of the 102
 // properties, the selector, the only-changed switch, the declarations kept as written,
@@ -92,6 +93,8 @@ Q_SIGNALS:
     void restored(int property);
 
 private:
+    // Takes a rule read without fault from `text`.
+    void take(const ReadRule &read);
     // After the state changed from `before`: the lines, the signals, the note and the step.
     void changed(const RuleState &before, int property, Edit edit, bool record = true);
     void setNote(const QString &note);

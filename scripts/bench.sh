@@ -46,7 +46,7 @@ def run(path, runs=30):
     return statistics.median(times) * 1000, statistics.median(peaks) / 1024
 app_t, app_m = run(os.path.join(build, "bin", "stylomat"))
 for name, label in (("start_label", "one label"), ("start_kinds", "the same kinds of widgets")):
-    t, m = run(os.path.join(build, "bench", name))
+    t, m = run(os.path.join(build, "bin", name))
     print(f"start-up to first paint: Stylomat {app_t:.1f} ms, a window with {label} {t:.1f} ms, "
           f"ratio {app_t / t:.2f}; peak memory {app_m:.1f} MiB against {m:.1f} MiB, "
           f"ratio {app_m / m:.2f}")
