@@ -265,7 +265,9 @@ void RulePane::showRule(const RuleLines &lines)
 {
     if (hasUnreadText())
         return;
-    if (!m_showsRule || lines.kept() != m_shown.kept()) {
+    // Line by line only while the lines stand in the catalogue's order, then the kept ones.
+    if (!m_showsRule || lines.kept() != m_shown.kept() || !lines.isPlainOrder() ||
+        !m_shown.isPlainOrder()) {
         replaceAll(lines);
         return;
     }

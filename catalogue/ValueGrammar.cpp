@@ -237,3 +237,9 @@ ValueVerdict checkValue(int property, QStringView value)
     return at >= end ? verdict(Kind::Invalid, finish, finish, why)
                      : verdict(Kind::Invalid, tokens[at].begin, tokens[at].end, why);
 }
+
+bool isKeywordOf(int property, QStringView name)
+{
+    Property::checkIndex(property);
+    return grammarOf(property).knowsKeyword(CssTokenizer::asciiLower(name));
+}

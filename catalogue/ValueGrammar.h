@@ -43,3 +43,6 @@ struct ValueVerdict {
 // The verdict for `value` of the property with this index (1..102), as the user typed it:
 // outer white space and a final "!important" are allowed, keywords match in any case.
 [[nodiscard]] ValueVerdict checkValue(int property, QStringView value);
+
+// Whether a name is a keyword of the property's grammar (1..102), in any case.
+[[nodiscard]] bool isKeywordOf(int property, QStringView name);

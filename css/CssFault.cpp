@@ -22,10 +22,9 @@ QString faultText(Fault fault)
         return text(QT_TRANSLATE_NOOP("Fault", "neuzavřená závorka"));
     case Fault::BadUrl:
         return text(QT_TRANSLATE_NOOP("Fault", "chybně zapsaná adresa url()"));
-    case Fault::MissingClosingBrace:
-        return text(QT_TRANSLATE_NOOP("Fault", "chybí uzavírací závorka }"));
-    case Fault::NestedBlock:
-        return text(QT_TRANSLATE_NOOP("Fault", "druhá závorka { uvnitř pravidla"));
+    case Fault::AtRule:
+        return text(QT_TRANSLATE_NOOP(
+            "Fault", "pravidlo se zavináčem (@media, @page…) místo pravidla stylu"));
     case Fault::TextAfterRule:
         return text(QT_TRANSLATE_NOOP("Fault", "text za koncem pravidla"));
     case Fault::StrayClosingBrace:

@@ -15,8 +15,7 @@ enum class Fault {
     StrayBackslash,          // a backslash that escapes nothing: last, or before a line break
     UnclosedBracket,         // "(" or "[" (or url( ) still open where the block or text ends
     BadUrl,                  // url( with a quote, "(" or bad escape in its address
-    MissingClosingBrace,     // "{" without "}"
-    NestedBlock,             // a second "{" inside the block
+    AtRule,                  // an at-rule (@media, @page, @import) around or in place of the rule
     TextAfterRule,           // anything but white space and comments after the closing "}"
     StrayClosingBrace,       // "}" with no "{" before it
     DeclarationsBeforeBlock, // the text before "{" is declarations, not a selector

@@ -16,11 +16,11 @@ qsizetype bytes(const QString &text)
     return text.size() * qsizetype(sizeof(QChar));
 }
 
-qsizetype bytes(const QStringList &texts)
+qsizetype bytes(const QList<KeptPiece> &pieces)
 {
     qsizetype sum = 0;
-    for (const QString &text : texts)
-        sum += bytes(text);
+    for (const KeptPiece &piece : pieces)
+        sum += bytes(piece.text);
     return sum;
 }
 
@@ -35,7 +35,8 @@ struct History::Step {
     QList<PropertyChange> properties;
     std::optional<Change<QString>> selector;
     std::optional<Change<bool>> onlyChanged;
-    std::optional<Change<QStringList>> kept;
+    std::optional<Change<QList<KeptPiece>>> kept;
+    std::optional<Change<std::array<int, PropertyCount>>> ranks;
     int property = 0;
     int typingRun = 0;
 
@@ -55,11 +56,13 @@ struct History::Step {
             onlyChanged = {before.onlyChanged, after.onlyChanged};
         if (before.kept != after.kept)
             kept = {before.kept, after.kept};
+        if (before.ranks != after.ranks)
+            ranks = {before.ranks, after.ranks};
     }
 
     [[nodiscard]] bool isEmpty() const
     {
-        return properties.isEmpty() && !selector && !onlyChanged && !kept;
+        return properties.isEmpty() && !selector && !onlyChanged && !kept && !ranks;
     }
 
     [[nodiscard]] qsizetype textBytes() const
@@ -88,6 +91,8 @@ struct History::Step {
             state.onlyChanged = back ? onlyChanged->before : onlyChanged->after;
         if (kept)
             state.kept = back ? kept->before : kept->after;
+        if (ranks)
+            state.ranks = back ? ranks->before : ranks->after;
     }
 
     // Folds the next keystroke of the same run into this step.
@@ -150,7 +155,7 @@ void History::record(const RuleState &before, const RuleState &after, int proper
     }
     Step *const last = m_steps.empty() ? nullptr : &m_steps.back();
     if (typingRun != 0 && last && last->typingRun == typingRun && last->property == property &&
-        !step.onlyChanged && !step.kept) {
+        !step.onlyChanged && !step.kept && !step.ranks) {
         m_textBytes -= last->textBytes();
         last->fold(step);
         if (last->isEmpty()) { // typed and taken back: no step at all

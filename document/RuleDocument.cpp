@@ -103,7 +103,7 @@ bool RuleDocument::read(const QString &text)
         setNote(ReadNote::unreadable(read, text));
         return false;
     }
-    take(read);
+    take(read, text);
     return true;
 }
 
@@ -112,18 +112,21 @@ bool RuleDocument::readIfRule(const QString &text)
     const ReadRule read = readRule(text);
     if (!readsAsRule(read))
         return false;
-    take(read);
+    take(read, text);
     return true;
 }
 
-void RuleDocument::take(const ReadRule &read)
+void RuleDocument::take(const ReadRule &read, const QString &text)
 {
-    const ImportedRule imported = importRule(read, m_state);
+    ImportedRule imported = importRule(read, m_state);
     const bool differs = !(imported.state == m_state);
     const RuleState before = m_state;
     m_state = imported.state;
     changed(before, 0, Edit::Other);
-    setNote(differs ? ReadNote::taken(imported) : QString());
+    imported.keepsReadOrder = m_lines.keepsReadOrder();
+    setNote(differs || imported.closedAtEnd || imported.commentsLeftOut > 0
+                ? ReadNote::taken(imported, text)
+                : QString());
 }
 
 void RuleDocument::undo()

@@ -94,7 +94,7 @@ Q_SIGNALS:
 
 private:
     // Takes a rule read without fault from `text`.
-    void take(const ReadRule &read);
+    void take(const ReadRule &read, const QString &text);
     // After the state changed from `before`: the lines, the signals, the note and the step.
     void changed(const RuleState &before, int property, Edit edit, bool record = true);
     void setNote(const QString &note);

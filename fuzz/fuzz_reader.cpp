@@ -30,9 +30,8 @@ bool placed(Css::Fault error, QChar c)
                u == 0 || c.isLetter();
     case Css::Fault::BadUrl: // the value check's, not the reader's
         return false;
-    case Css::Fault::MissingClosingBrace:
-    case Css::Fault::NestedBlock:
-        return u == u'{';
+    case Css::Fault::AtRule:
+        return u == u'@';
     case Css::Fault::StrayClosingBrace:
         return u == u'}';
     case Css::Fault::TextAfterRule:

@@ -8,16 +8,16 @@ using namespace Qt::StringLiterals;
 PreviewRule PreviewRule::of(const RuleLines &lines)
 {
     PreviewRule rule{lines.selector(), {}, {}};
-    for (const QString &line : lines.declarations()) {
-        if (line.isNull())
+    for (const RuleLines::Line &written : lines.written()) {
+        if (written.property == 0) {
+            for (const DeclarationPiece &piece : readRule(lines.kept()[written.kept]).pieces)
+                rule.add(piece);
             continue;
+        }
         // "name: value;", the name one of the catalogue's, which has no colon.
+        const QString &line = lines.declarations()[std::size_t(written.property - 1)];
         const qsizetype colon = line.indexOf(u": "_s);
         rule.declarations.append({line.first(colon), line.sliced(colon + 2).chopped(1)});
-    }
-    for (const QString &kept : lines.kept()) {
-        for (const DeclarationPiece &piece : readRule(kept).pieces)
-            rule.add(piece);
     }
     return rule;
 }

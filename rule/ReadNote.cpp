@@ -2,6 +2,8 @@
 
 #include "Cascade.h"
 
+#include <algorithm>
+
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -16,7 +18,7 @@ QString someOf(const QStringList &texts)
 
 } // namespace
 
-QString ReadNote::taken(const ImportedRule &imported)
+QString ReadNote::taken(const ImportedRule &imported, QStringView text)
 {
     QStringList note{tr("Převzato deklarací: %1.").arg(imported.declarationCount)};
     if (!imported.overridden.isEmpty())
@@ -28,6 +30,16 @@ QString ReadNote::taken(const ImportedRule &imported)
         note << tr("Neznámé vlastnosti ponechány: %1.").arg(someOf(imported.keptNames));
     if (imported.keptOther > 0)
         note << tr("Ponecháno jiných částí: %1.").arg(imported.keptOther);
+    if (imported.fallbacks > 0)
+        note << tr("Ponecháno záložních deklarací: %1.").arg(imported.fallbacks);
+    if (imported.keepsReadOrder)
+        note << tr("Některé deklarace zůstávají v pořadí textu, aby platilo totéž.");
+    if (imported.commentsLeftOut > 0)
+        note << tr("Vynecháno komentářů: %1, první %2.")
+                    .arg(imported.commentsLeftOut)
+                    .arg(place(text, imported.firstCommentLeftOut));
+    if (imported.closedAtEnd)
+        note << tr("Text končí uvnitř pravidla: uzavřeno na konci.");
     if (imported.switchTurnedOff)
         note << tr("Volba „Zapisovat pouze změněné vlastnosti“ vypnuta: pravidlo uvádí "
                    "výchozí hodnoty.");
@@ -36,10 +48,13 @@ QString ReadNote::taken(const ImportedRule &imported)
 
 QString ReadNote::unreadable(const ReadRule &read, QStringView text)
 {
-    const qsizetype lineStart =
-        read.errorAt == 0 ? 0 : text.lastIndexOf(u'\n', read.errorAt - 1) + 1;
-    return tr("Pravidlo nelze načíst: %1 (řádek %2, znak %3). Text zůstává, jak je napsán.")
-        .arg(Css::faultText(read.error))
-        .arg(text.first(read.errorAt).count(u'\n') + 1)
-        .arg(read.errorAt - lineStart + 1);
+    return tr("Pravidlo nelze načíst: %1 %2. Text zůstává, jak je napsán.")
+        .arg(Css::faultText(read.error), place(text, read.errorAt));
+}
+
+QString ReadNote::place(QStringView text, qsizetype at)
+{
+    at = std::clamp<qsizetype>(at, 0, text.size());
+    const qsizetype lineStart = at == 0 ? 0 : text.lastIndexOf(u'\n', at - 1) + 1;
+    return tr("(řádek %1, znak %2)").arg(text.first(at).count(u'\n') + 1).arg(at - lineStart + 1);
 }

@@ -1,8 +1,15 @@
 #include "RuleWriter.h"
 
 #include "CssTokenizer.h"
-#include "RuleState.h"
+#include "DeclarationCheck.h"
+#include "Keywords.h"
+#include "Longhands.h"
+#include "RuleOrder.h"
+#include "RuleReader.h"
 #include "TextNormal.h"
+#include "ValueGrammar.h"
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -32,51 +39,139 @@ QStringView slice(const QString &text, const CssToken &token)
 
 } // namespace
 
-QString valueText(const QString &value)
+QString valueText(int property, const QString &value)
 {
+    // Names of counters, counter styles and pages match as written; the properties'
+    // keywords do not.
+    static const QList<int> namesKeepCase{Property::indexOf(u"content"),
+                                          Property::indexOf(u"counter-increment"),
+                                          Property::indexOf(u"counter-reset"),
+                                          Property::indexOf(u"list-style"),
+                                          Property::indexOf(u"list-style-type"),
+                                          Property::indexOf(u"page")};
+    const bool keepsNames = namesKeepCase.contains(property);
     QString out;
     out.reserve(value.size());
     CssTokenizer tokens(value);
+    int asWritten = 0; // the depth inside a var(), which is written as it stands
     for (CssToken token = tokens.next(); token.type != Type::End; token = tokens.next()) {
         const QStringView raw = slice(value, token);
-        if (token.type == Type::Whitespace && hasLineBreak(raw)) {
+        if (asWritten > 0) {
+            asWritten += token.type == Type::Function || token.type == Type::OpenParen ? 1
+                         : token.type == Type::CloseParen                              ? -1
+                                                                                       : 0;
+            out += token.type == Type::Whitespace && hasLineBreak(raw)
+                       ? u" "_s
+                       : CssTokenizer::oneLine(token, raw);
+        } else if (token.type == Type::Whitespace && hasLineBreak(raw)) {
             out += u' ';
         } else if (token.type == Type::String || token.type == Type::BadString) {
             out += CssTokenizer::oneLine(token, raw);
         } else if (token.type == Type::Url || token.type == Type::BadUrl) {
             const qsizetype address = raw.indexOf(u'(') + 1; // "URL(" is url(
-            out += raw.first(address).toString().toLower();
+            out += CssTokenizer::asciiLower(raw.first(address));
             out += CssTokenizer::oneLine(token, raw.sliced(address));
+        } else if (token.type == Type::Function &&
+                   CssTokenizer::equalsIgnoringAsciiCase(CssTokenizer::unescaped(raw.chopped(1)),
+                                                         u"var")) {
+            asWritten = 1;
+            out += CssTokenizer::asciiLower(raw.chopped(1)) + u'(';
+        } else if (token.type == Type::Ident && keepsNames &&
+                   !isKeywordOf(property, CssTokenizer::unescaped(raw)) &&
+                   !keywords::cssWide().contains(CssTokenizer::unescaped(raw),
+                                                 Qt::CaseInsensitive)) {
+            out += raw;
         } else {
-            out += CssTokenizer::oneLine(token, raw).toLower();
+            out += CssTokenizer::asciiLower(CssTokenizer::oneLine(token, raw));
         }
     }
     return trimmedWritten(out);
 }
+
+namespace {
+
+// Functional pseudo-classes whose arguments are selectors, with element names of their own.
+bool takesSelectors(QStringView function)
+{
+    static constexpr QStringView Names[] = {u"is",
+                                            u"not",
+                                            u"where",
+                                            u"has",
+                                            u"matches",
+                                            u"host",
+                                            u"host-context",
+                                            u"slotted",
+                                            u"-webkit-any",
+                                            u"-moz-any",
+                                            u"current",
+                                            u"past",
+                                            u"future",
+                                            u"cue"};
+    return std::any_of(std::begin(Names), std::end(Names), [function](QStringView name) {
+        return CssTokenizer::equalsIgnoringAsciiCase(function, name);
+    });
+}
+
+} // namespace
 
 QString selectorText(const QString &selector)
 {
     QString out;
     out.reserve(selector.size());
     CssTokenizer tokens(selector);
-    CssToken before;         // the token just before
-    QStringView significant; // the last token that is no white space or comment
+    // For each open bracket, whether what is inside is selectors; at the top it is.
+    QList<bool> selectors{true};
+    bool compoundStart = true; // a name here is an element's
     for (CssToken token = tokens.next(); token.type != Type::End; token = tokens.next()) {
         const QStringView raw = slice(selector, token);
-        // Class names, IDs, strings and attribute values ([lang|=EN]) match as written.
-        const bool keep = token.type == Type::Hash || token.type == Type::String ||
-                          token.type == Type::BadString ||
-                          (token.type == Type::Ident &&
-                           ((before.type == Type::Delim && slice(selector, before) == u".") ||
-                            significant == u"="));
-        if (token.type == Type::Whitespace && hasLineBreak(raw))
-            out += u' ';
-        else
-            out += keep ? CssTokenizer::oneLine(token, raw)
-                        : CssTokenizer::oneLine(token, raw).toLower();
-        before = token;
-        if (token.type != Type::Whitespace && token.type != Type::Comment)
-            significant = raw;
+        const bool inSelectors = selectors.last();
+        bool start = false;
+        QString written = CssTokenizer::oneLine(token, raw);
+        switch (token.type) {
+        case Type::Whitespace:
+            if (hasLineBreak(raw))
+                written = u" "_s;
+            start = true;
+            break;
+        case Type::Comment:
+            start = compoundStart;
+            break;
+        case Type::Function:
+            selectors.append(inSelectors &&
+                             takesSelectors(CssTokenizer::unescaped(raw.chopped(1))));
+            start = selectors.last();
+            break;
+        case Type::OpenParen:
+        case Type::OpenSquare:
+            selectors.append(false);
+            break;
+        case Type::CloseParen:
+        case Type::CloseSquare:
+            if (selectors.size() > 1)
+                selectors.removeLast();
+            break;
+        case Type::Comma:
+            start = true;
+            break;
+        case Type::Delim:
+            // Combinators start a compound; so does a namespace's "|", before the element.
+            start = raw == u">" || raw == u"+" || raw == u"~" || raw == u"|";
+            break;
+        case Type::Ident: {
+            // An element name, unless a namespace prefix ("svg|a") comes first.
+            CssTokenizer ahead = tokens;
+            const CssToken next = ahead.next();
+            const bool prefix = next.type == Type::Delim && slice(selector, next) == u"|";
+            if (inSelectors && compoundStart && !prefix)
+                written = CssTokenizer::asciiLower(written);
+            start = prefix && compoundStart;
+            break;
+        }
+        default:
+            break;
+        }
+        out += written;
+        compoundStart = start && selectors.last();
     }
     return trimmedWritten(out);
 }
@@ -87,12 +182,44 @@ QString declaration(int index, bool onlyChanged, const PropertyValues &values)
     if (!values.isIncluded(index) || trimSpaces(value).isEmpty() ||
         (onlyChanged && sameLowerTrimmed(value, Property::at(index).defaultValue)))
         return {};
-    return Property::at(index).name.toLower() + u": "_s + valueText(value) + u';';
+    return Property::at(index).name.toLower() + u": "_s + valueText(index, value) + u';';
 }
+
+namespace {
+
+// Whether a value ends in "!important", in any case, spaced or not.
+bool endsImportant(QStringView value)
+{
+    CssTokenizer tokens(value);
+    CssToken last;
+    CssToken beforeLast;
+    for (CssToken token = tokens.next(); token.type != Type::End; token = tokens.next()) {
+        if (token.type != Type::Whitespace && token.type != Type::Comment) {
+            beforeLast = last;
+            last = token;
+        }
+    }
+    return last.type == Type::Ident && beforeLast.type == Type::Delim &&
+           value.sliced(beforeLast.begin, beforeLast.size()) == u"!" &&
+           CssTokenizer::equalsIgnoringAsciiCase(
+               CssTokenizer::unescaped(value.sliced(last.begin, last.size())), u"important");
+}
+
+// A kept piece as a line: with a ";" after it, but for a nested rule, which its "}" ends.
+// A comment gets one too: read again, it is a piece of its own, not the start of the next.
+QString keptLine(const QString &piece)
+{
+    return piece.endsWith(u'}') ? piece : piece + u';';
+}
+
+} // namespace
+
+RuleLines::RuleLines() = default;
 
 void RuleLines::update(const RuleState &state)
 {
     const bool all = !m_made || state.onlyChanged != m_onlyChanged;
+    bool reorder = all;
     if (all || !isSharedText(state.selector, m_selectorFrom)) {
         m_selectorFrom = state.selector;
         m_selector = selectorText(state.selector);
@@ -101,20 +228,102 @@ void RuleLines::update(const RuleState &state)
     for (const int i : Property::indices()) {
         const std::size_t at = std::size_t(i - 1);
         const QString &value = values.value(i);
-        if (all || !isSharedText(value, m_values[at]) || values.isIncluded(i) != m_included[at]) {
+        const bool changed =
+            all || !isSharedText(value, m_values[at]) || values.isIncluded(i) != m_included[at];
+        if (changed) {
             m_values[at] = value;
             m_included[at] = values.isIncluded(i);
+            const bool wasWritten = !m_declarations[at].isNull();
             m_declarations[at] = declaration(i, state.onlyChanged, values);
+            reorder = reorder || wasWritten == m_declarations[at].isNull();
+        }
+        if (changed || state.ranks[at] != m_ranks[at]) {
+            m_ranks[at] = state.ranks[at];
+            // Only a line that was read has its place to keep.
+            Facts facts;
+            const QString name = Property::at(i).name.toLower();
+            if (!m_declarations[at].isNull() && m_ranks[at] > 0) {
+                facts.important = endsImportant(value);
+                if (browserAccepts(name, value))
+                    facts.longhands = longhands::of(name);
+            }
+            reorder = reorder || facts.important != m_facts[at].important ||
+                      facts.longhands != m_facts[at].longhands;
+            m_facts[at] = facts;
         }
     }
     if (all || state.kept != m_keptFrom) {
         m_keptFrom = state.kept;
         m_kept.clear();
-        for (const QString &kept : m_keptFrom)
-            m_kept += kept + u';';
+        m_keptFacts.clear();
+        for (const KeptPiece &kept : std::as_const(m_keptFrom)) {
+            m_kept += keptLine(kept.text);
+            Facts facts;
+            const ReadRule read = readRule(kept.text);
+            if (read.error == Css::Fault::None && read.pieces.size() == 1 &&
+                read.pieces.front().isDeclaration() && !read.pieces.front().isRule) {
+                const DeclarationPiece &piece = read.pieces.front();
+                facts.important = piece.important;
+                if (browserAccepts(piece.key, piece.value))
+                    facts.longhands = longhands::of(piece.key);
+            }
+            m_keptFacts += facts;
+        }
+        reorder = true;
     }
+    if (reorder)
+        order();
     m_onlyChanged = state.onlyChanged;
     m_made = true;
+}
+
+// The catalogue's declarations in its order, each property's fallbacks beside its line
+// (those read before it, it, those read after it), then the other kept pieces; then the
+// lines that must keep their read order moved as little as that takes.
+void RuleLines::order()
+{
+    QList<Line> base;
+    QList<OrderedLine> facts;
+    const auto add = [&](const Line &line, int rank, const Facts &of) {
+        base.append(line);
+        facts.append({rank, of.important, of.longhands});
+    };
+    QList<QList<qsizetype>> fallbacks(PropertyCount + 1);
+    bool hasFallbacks = false;
+    for (qsizetype k = 0; k < m_keptFrom.size(); ++k) {
+        const int of = m_keptFrom[k].fallbackOf;
+        if (of >= 1 && of <= PropertyCount) {
+            fallbacks[of] += k;
+            hasFallbacks = true;
+        }
+    }
+    for (const int i : Property::indices()) {
+        const std::size_t at = std::size_t(i - 1);
+        const int rank = m_ranks[at];
+        for (const bool beforeLine : {true, false}) {
+            for (const qsizetype k : std::as_const(fallbacks[i])) {
+                const int keptRank = m_keptFrom[k].rank;
+                if ((rank > 0 && keptRank < rank) == beforeLine)
+                    add({0, k}, keptRank, m_keptFacts[k]);
+            }
+            if (beforeLine && !m_declarations[at].isNull())
+                add({i, -1}, rank, m_facts[at]);
+        }
+    }
+    for (qsizetype k = 0; k < m_keptFrom.size(); ++k) {
+        if (m_keptFrom[k].fallbackOf == 0)
+            add({0, k}, m_keptFrom[k].rank, m_keptFacts[k]);
+    }
+    const QList<qsizetype> moved = writtenOrder(facts);
+    m_reordered = !moved.isEmpty();
+    m_plain = !hasFallbacks && !m_reordered;
+    if (!m_reordered) {
+        m_written = base;
+        return;
+    }
+    m_written.clear();
+    for (const qsizetype at : moved)
+        m_written.append(base[at]);
 }
 
 RuleLines RuleLines::of(const RuleState &state)
@@ -127,11 +336,11 @@ RuleLines RuleLines::of(const RuleState &state)
 QStringList RuleLines::all() const
 {
     QStringList lines;
-    for (const QString &line : m_declarations) {
-        if (!line.isNull())
-            lines += line;
-    }
-    return lines + m_kept;
+    lines.reserve(m_written.size());
+    for (const Line &line : m_written)
+        lines +=
+            line.property > 0 ? m_declarations[std::size_t(line.property - 1)] : m_kept[line.kept];
+    return lines;
 }
 
 QString RuleLines::text() const
@@ -164,7 +373,8 @@ QString styleAttribute(const RuleState &state)
 {
     QStringList parts = RuleLines::of(state).all();
     for (QString &part : parts) {
-        part.chop(1); // the ";" that ends a line; between parts it is written again
+        if (part.endsWith(u';'))
+            part.chop(1); // the ";" that ends a line; between parts it is written again
         part.replace(u'&', u"&amp;"_s).replace(u'"', u"&quot;"_s);
     }
     return u"style=\""_s + parts.join(u"; "_s) + u'"';

@@ -43,14 +43,6 @@
         <translation>a badly written url() address</translation>
     </message>
     <message>
-        <source>chybí uzavírací závorka }</source>
-        <translation>the closing } is missing</translation>
-    </message>
-    <message>
-        <source>druhá závorka { uvnitř pravidla</source>
-        <translation>a second { inside the rule</translation>
-    </message>
-    <message>
         <source>text za koncem pravidla</source>
         <translation>text after the end of the rule</translation>
     </message>
@@ -61,6 +53,10 @@
     <message>
         <source>před { stojí deklarace, ne selektor</source>
         <translation>declarations, not a selector, before the {</translation>
+    </message>
+    <message>
+        <source>pravidlo se zavináčem (@media, @page…) místo pravidla stylu</source>
+        <translation>an at-rule (@media, @page…) instead of a style rule</translation>
     </message>
 </context>
 <context>
@@ -746,8 +742,28 @@
         <translation>“Write changed properties only” turned off: the rule gives default values.</translation>
     </message>
     <message>
-        <source>Pravidlo nelze načíst: %1 (řádek %2, znak %3). Text zůstává, jak je napsán.</source>
-        <translation>The rule cannot be read: %1 (line %2, character %3). The text stays as written.</translation>
+        <source>Ponecháno záložních deklarací: %1.</source>
+        <translation>Fallback declarations kept: %1.</translation>
+    </message>
+    <message>
+        <source>Některé deklarace zůstávají v pořadí textu, aby platilo totéž.</source>
+        <translation>Some declarations keep the text's order, so that the same ones win.</translation>
+    </message>
+    <message>
+        <source>Vynecháno komentářů: %1, první %2.</source>
+        <translation>Comments left out: %1, the first %2.</translation>
+    </message>
+    <message>
+        <source>Text končí uvnitř pravidla: uzavřeno na konci.</source>
+        <translation>The text ends inside the rule: closed at its end.</translation>
+    </message>
+    <message>
+        <source>Pravidlo nelze načíst: %1 %2. Text zůstává, jak je napsán.</source>
+        <translation>The rule cannot be read: %1 %2. The text stays as written.</translation>
+    </message>
+    <message>
+        <source>(řádek %1, znak %2)</source>
+        <translation>(line %1, character %2)</translation>
     </message>
 </context>
 <context>

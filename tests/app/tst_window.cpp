@@ -149,7 +149,7 @@ private Q_SLOTS:
                    u"key Return"_s,
                    u"show color AQUA"_s,
                    u"edit color  Žlutá  RED "_s,
-                   u"rule |  {|  color: žlutá  red;|  }"_s,
+                   u"rule |  {|  color: Žlutá  red;|  }"_s,
                    u"page 50"_s,
                    u"show color  Žlutá  RED "_s,
                };

@@ -243,6 +243,37 @@ private Q_SLOTS:
             u"returned 1"_s,
             u"rule |  {|  color: #333;|  margin: 0 auto;|  }"_s,
         };
+        QTest::newRow("lines read in an order that decides keep it") << QStringList{
+            u"read border-width: thin; border-left: solid; inset: 0; left: 5px"_s,
+            u"rule |  {|  border-width: thin;|  border-left: solid;|  inset: 0;|  left: 5px;|  }"_s,
+            u"note Převzato deklarací: 3. Neznámé vlastnosti ponechány: inset. Některé deklarace "
+            u"zůstávají v pořadí textu, aby platilo totéž."_s,
+            u"set border-width thick"_s,
+            u"rule |  {|  border-width: thick;|  border-left: solid;|  inset: 0;|  left: 5px;|  }"_s,
+        };
+        QTest::newRow("fallbacks stand beside the declaration that wins") << QStringList{
+            u"read display: -webkit-box; display: block; color: red; display: -moz-box"_s,
+            u"rule |  {|  color: red;|  display: -webkit-box;|  display: block;|  "
+            u"display: -moz-box;|  }"_s,
+            u"note Převzato deklarací: 2. Ponecháno záložních deklarací: 2."_s,
+        };
+        QTest::newRow("comments between declarations stay, others go, and the note says where")
+            << QStringList{
+                   u"read P/**/.x { /* a */ color: red; margin: /* b */ 0 } /* c */"_s,
+                   u"rule p.x|  {|  color: red;|  margin: 0;|  /* a */;|  }"_s,
+                   u"note Převzato deklarací: 2. Vynecháno komentářů: 3, první (řádek 1, znak 2)."_s,
+               };
+        QTest::newRow("CSS's recovery: a block left open closes, a nested rule stays")
+            << QStringList{
+                   u"read a { color: red; &:hover { color: blue } margin: 0"_s,
+                   u"rule a|  {|  color: red;|  margin: 0;|  &:hover { color: blue }|  }"_s,
+                   u"note Převzato deklarací: 2. Ponecháno jiných částí: 1. Text končí uvnitř "
+                   u"pravidla: uzavřeno na konci."_s,
+                   u"read @media screen { p { color: red } }"_s,
+                   u"returned 0"_s,
+                   u"note Pravidlo nelze načíst: pravidlo se zavináčem (@media, @page…) místo "
+                   u"pravidla stylu (řádek 1, znak 1). Text zůstává, jak je napsán."_s,
+               };
         QTest::newRow("a value's meaning follows the value") << QStringList{
             u"type margin-left 10"_s,
             u"verdict margin-left invalid"_s,
