@@ -372,23 +372,45 @@ private:
     Sides m_visibleStyle{};
 };
 
+// The sample's page with the style attribute given, escaped, and the head given.
+QString samplePage(QStringView element, const QString &head, const QString &style)
+{
+    const QString attribute =
+        style.isEmpty() ? QString() : uR"( style=")"_s + escapedForAttribute(style) + u'"';
+    return u"<html><head>"_s + head + u"</head>"_s +
+           filled(sampleFor(element).html,
+                  {attribute,
+                   PreviewDocument::tr("Příliš žluťoučký kůň úpěl ďábelské ódy."),
+                   PreviewDocument::tr("Ukázka"),
+                   element.toString()}) +
+           u"</html>"_s;
+}
+
 } // namespace
 
 PreviewDocument::PreviewDocument(const PreviewRule &rule)
-    : m_namedInSelector(lastElementName(rule.selector))
+    : m_rule(rule)
+    , m_namedInSelector(lastElementName(rule.selector))
 {
     m_element = isKnownElement(m_namedInSelector) ? m_namedInSelector : u"div"_s;
     addDeclarations(rule.declarations);
     for (const QString &other : rule.others)
         addOnce(m_leftOut, tr("„%1“ (není deklarace)").arg(other.left(40)));
-    const QString style =
-        m_style.isEmpty() ? QString() : uR"( style=")"_s + escapedForAttribute(m_style) + u'"';
-    const Sample &sample = sampleFor(m_element);
-    m_html =
-        u"<html><head><title></title></head>"_s +
-        filled(sample.html,
-               {style, tr("Příliš žluťoučký kůň úpěl ďábelské ódy."), tr("Ukázka"), m_element}) +
-        u"</html>"_s;
+    m_html = samplePage(m_element, u"<title></title>"_s, m_style);
+}
+
+QString PreviewDocument::browserHtml() const
+{
+    QStringList written;
+    for (const auto &[name, value] : m_rule.declarations)
+        if (isPropertyName(CssTokenizer::asciiLower(name.trimmed())) && !value.trimmed().isEmpty())
+            written += name.trimmed() + u": "_s + value.trimmed();
+    // What the engine's own default sheet says of the stand-in for style.
+    return u"<!DOCTYPE html>"_s +
+           samplePage(m_element,
+                      u"<meta charset=\"utf-8\"><title></title><style>.stylomat-style { display: "
+                      u"none; font-family: monospace; white-space: pre }</style>"_s,
+                      written.join(u"; "_s));
 }
 
 // Which declarations the renderer gets; everything it does not get is noted here, and

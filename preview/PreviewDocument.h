@@ -47,11 +47,15 @@ public:
     [[nodiscard]] const QStringList &leftOut() const { return m_leftOut; }
     // The window's line about all that, in Czech.
     [[nodiscard]] QString info() const;
+    // The same sample as a browser is given it: standards mode, UTF-8, and the rule's
+    // declarations as written. The pictures the preview is measured against come from it.
+    [[nodiscard]] QString browserHtml() const;
 
 private:
     void addDeclarations(const QList<std::pair<QString, QString>> &declarations);
     [[nodiscard]] QString withAddressReferences(const QString &name, const QString &value);
 
+    const PreviewRule m_rule;
     QString m_html;
     QString m_element;
     QString m_namedInSelector; // the last name in the selector, known or not

@@ -133,7 +133,7 @@ QHash<QString, QStringList> standInsFor(const QFont &serifFont, const QFont &mon
     };
 }
 
-QImage samplePicture()
+QImage drawnSamplePicture()
 {
     static const QImage picture = [] {
         QImage image(SamplePictureSize, QImage::Format_ARGB32_Premultiplied);
@@ -515,7 +515,7 @@ private:
 
     const Picture &picture(const char *src)
     {
-        static const Picture sample{samplePicture(), {}};
+        static const Picture sample{HtmlCanvas::samplePicture(), {}};
         const QString name = QString::fromUtf8(src);
         if (name == PreviewDocument::SamplePicture)
             return sample;
@@ -782,6 +782,11 @@ HtmlCanvas::~HtmlCanvas() = default;
 void HtmlCanvas::setStandardFonts(const QFont &serif, const QFont &monospace)
 {
     m_container->setStandardFonts(serif, monospace);
+}
+
+QImage HtmlCanvas::samplePicture()
+{
+    return drawnSamplePicture();
 }
 
 QImage HtmlCanvas::draw(const PreviewDocument &document, int width, int minimumHeight,

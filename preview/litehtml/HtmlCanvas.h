@@ -22,6 +22,8 @@ public:
     void setStandardFonts(const QFont &serif, const QFont &monospace);
     [[nodiscard]] QImage draw(const PreviewDocument &document, int width, int minimumHeight,
                               qreal devicePixelRatio);
+    // What the canvas draws for the sample page's img.
+    [[nodiscard]] static QImage samplePicture();
 
 private:
     class Container;
