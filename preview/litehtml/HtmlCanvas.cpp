@@ -47,7 +47,8 @@ thead { display: table-header-group }
 tbody { display: table-row-group }
 tfoot { display: table-footer-group }
 tr { display: table-row }
-td, th { display: table-cell; padding: 1px 4px; border: 1px solid #c0c0c0 }
+thead, tbody, tfoot, tr { vertical-align: middle }
+td, th { display: table-cell; padding: 1px; vertical-align: inherit }
 caption { display: table-caption; text-align: center }
 img { display: inline-block }
 body { margin: 8px; color: black; font-family: serif; font-size: 16px }
@@ -66,7 +67,7 @@ dd { margin-left: 40px }
 ol { list-style-type: decimal }
 ul { list-style-type: disc }
 address, cite, dfn, em, i { font-style: italic }
-code, pre, samp, tt, .stylomat-style { font-family: monospace }
+code, pre, samp, tt, .stylomat-style { font-family: monospace; font-size: 0.8125em }
 pre, .stylomat-style { white-space: pre }
 big { font-size: 1.17em }
 small, sub, sup { font-size: 0.83em }
@@ -195,13 +196,58 @@ QImage decodedImage(const QString &address)
     return image;
 }
 
+// The dark and light sides of 3-D borders as browsers shade them: the brightest channel
+// a third lower or higher (at most white), the others in proportion.
 QColor shaded(const QColor &c, bool dark)
 {
-    const auto mix = [dark](float v) { return dark ? v * 0.5f : v + (1 - v) * 0.5f; };
-    return QColor::fromRgbF(mix(c.redF()), mix(c.greenF()), mix(c.blueF()), c.alphaF());
+    const float v = std::max({c.redF(), c.greenF(), c.blueF()});
+    if (v <= 0)
+        return dark ? c : QColor(0x54, 0x54, 0x54, c.alpha());
+    const float scale = dark ? std::max(0.0f, (v - 0.33f) / v) : std::min(1.0f, v + 0.33f) / v;
+    return QColor::fromRgbF(c.redF() * scale, c.greenF() * scale, c.blueF() * scale, c.alphaF());
 }
 
 enum class Side { Top, Right, Bottom, Left };
+
+bool inFlowBlock(const litehtml::element::ptr &element)
+{
+    const litehtml::style_display display = element->get_display();
+    return (display == litehtml::display_block || display == litehtml::display_list_item ||
+            display == litehtml::display_table) &&
+           element->get_float() == litehtml::float_none &&
+           element->get_element_position() != litehtml::element_position_absolute &&
+           element->get_element_position() != litehtml::element_position_fixed;
+}
+
+// litehtml 0.6 keeps both margins between a block with a bottom border or padding and the
+// block after it, where browsers keep the larger one (the sum of the largest and the most
+// negative). The block after the styled element gets a top margin that makes up for it;
+// true when the page must be laid out again.
+bool collapseMarginAfterStyled(const litehtml::document::ptr &page)
+{
+    const litehtml::element::ptr styled = page->root()->select_one(litehtml::tstring("[style]"));
+    if (!styled || !styled->have_parent() || !inFlowBlock(styled))
+        return false;
+    const litehtml::element::ptr parent = styled->parent();
+    litehtml::element::ptr next;
+    for (int i = 0, n = int(parent->get_children_count()); i + 1 < n && !next; ++i)
+        if (parent->get_child(i) == styled)
+            next = parent->get_child(i + 1);
+    if (!next || !inFlowBlock(next))
+        return false;
+    const litehtml::position above = styled->get_placement();
+    const litehtml::position below = next->get_placement();
+    const int gap = (below.y - next->get_paddings().top - next->get_borders().top) -
+                    (above.bottom() + styled->get_paddings().bottom + styled->get_borders().bottom);
+    const int a = styled->margin_bottom();
+    const int b = next->margin_top();
+    const int collapsed = std::max({a, b, 0}) + std::min({a, b, 0});
+    if (gap <= collapsed)
+        return false;
+    next->add_style(u"margin-top: %1px"_s.arg(b - (gap - collapsed)).toStdString(), "");
+    next->parse_styles(true);
+    return true;
+}
 
 } // namespace
 
@@ -291,13 +337,17 @@ public:
         auto made = std::make_unique<Font>(font);
         if (fm) {
             const QFontMetricsF &m = made->metrics;
-            fm->ascent = int(std::ceil(m.ascent()));
-            fm->descent = int(std::ceil(m.descent()));
+            // As browsers round them: Liberation Serif 16px is 14 + 3 and a line gap of 1.
+            // As browsers round them: Liberation Serif 16px is 14 + 3 and a line gap of 1,
+            // which litehtml would put above the text: it goes below the baseline.
+            fm->ascent = int(std::lround(m.ascent()));
+            fm->descent = int(std::lround(m.descent())) + int(std::lround(m.leading()));
             fm->height = fm->ascent + fm->descent;
             fm->x_height = int(std::round(m.xHeight()));
             fm->draw_spaces = font.underline() || font.strikeOut() || font.overline();
         }
-        made->descent = int(std::ceil(made->metrics.descent()));
+        made->descent =
+            int(std::lround(made->metrics.descent())) + int(std::lround(made->metrics.leading()));
         const auto handle = reinterpret_cast<litehtml::uint_ptr>(made.get());
         m_fonts.emplace(handle, std::move(made));
         return handle;
@@ -308,7 +358,8 @@ public:
         const Font *const font = fontOf(hFont);
         if (overTime() || !font || !text)
             return 0;
-        return int(std::ceil(font->metrics.horizontalAdvance(QString::fromUtf8(text))));
+        // Rounded, not up: a line of words drifts less from a browser's fractional advances.
+        return int(std::lround(font->metrics.horizontalAdvance(QString::fromUtf8(text))));
     }
     void draw_text(litehtml::uint_ptr hdc, const litehtml::tchar_t *text, litehtml::uint_ptr hFont,
                    litehtml::web_color color, const litehtml::position &pos) override
@@ -804,6 +855,8 @@ QImage HtmlCanvas::draw(const PreviewDocument &document, int width, int minimumH
     const litehtml::document::ptr page =
         litehtml::document::createFromUTF8(html.constData(), &container, &context());
     page->render(width);
+    if (!container.wasOverTime() && collapseMarginAfterStyled(page))
+        page->render(width);
     if (!container.wasOverTime()) {
         const int height = std::clamp(page->height(), minimumHeight, tallest);
         image =

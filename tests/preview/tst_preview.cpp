@@ -59,6 +59,105 @@ QString pngDataUri(QRgb colour)
     return u"data:image/png;base64,"_s + QString::fromLatin1(png.toBase64());
 }
 
+// Where a picture has a colour (each channel within 12), or dark ink for `c` 0: the runs of
+// rows that have it (gaps of up to 2 rows bridged), each with its first and last column,
+// and the runs of columns. Compared with a browser's picture, these are the edges of boxes,
+// the text's lines and their ends.
+QList<int> edges(const QImage &image, QRgb c)
+{
+    const auto near = [c](QRgb p) {
+        return std::abs(qRed(p) - qRed(c)) <= 12 && std::abs(qGreen(p) - qGreen(c)) <= 12 &&
+               std::abs(qBlue(p) - qBlue(c)) <= 12;
+    };
+    // A light grey counts in a run of three, across or down, not as a letter's soft edge.
+    const bool grey = QColor(c).saturation() <= 64;
+    const auto has = [&](int x, int y) {
+        const QRgb p = image.pixel(x, y);
+        if (c == 0)
+            return qGray(p) < 100 && QColor(p).saturation() <= 64;
+        const auto at = [&](int dx, int dy) {
+            return image.valid(x + dx, y + dy) && near(image.pixel(x + dx, y + dy));
+        };
+        return near(p) && (!grey || (at(-1, 0) && at(1, 0)) || (at(0, -1) && at(0, 1)));
+    };
+    QList<int> rows(image.height(), -1);
+    QList<int> lefts(image.height(), image.width());
+    QList<bool> columns(image.width(), false);
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (has(x, y)) {
+                rows[y] = std::max(rows[y], x);
+                lefts[y] = std::min(lefts[y], x);
+                columns[x] = true;
+            }
+    QList<int> found;
+    for (int y = 0, start = -1, left = 0, right = 0; y <= image.height(); ++y) {
+        const bool on = y < image.height() && rows[y] >= 0;
+        if (on && start < 0)
+            start = y, left = lefts[y], right = rows[y];
+        else if (on)
+            left = std::min(left, lefts[y]), right = std::max(right, rows[y]);
+        const bool ends =
+            y + 3 > image.height() || (rows[y] < 0 && rows[y + 1] < 0 && rows[y + 2] < 0);
+        if (start >= 0 && !on && ends) {
+            const int last =
+                int(std::distance(
+                    rows.begin(),
+                    std::find_if(rows.rend() - y, rows.rend(), [](int r) { return r >= 0; })
+                        .base())) -
+                1;
+            found << start << last << left << right;
+            start = -1;
+        }
+    }
+    found << -1; // rows, then columns, which for text would be every letter's
+    for (int x = 0; x < image.width() && c != 0; ++x)
+        if (columns[x] && (x == 0 || !columns[x - 1]))
+            found << x;
+        else if (columns[x] && (x + 1 == image.width() || !columns[x + 1]))
+            found << x;
+    return found;
+}
+
+QString joined(const QList<int> &numbers)
+{
+    QStringList texts;
+    for (const int n : numbers)
+        texts << QString::number(n);
+    return texts.join(u',');
+}
+
+// What differs by more than 2 pixels between the preview's picture and a browser's, for
+// each colour that covers 40 pixels of the browser's and for the ink.
+QStringList differences(const QImage &preview, const QImage &browser)
+{
+    QHash<QRgb, int> colours;
+    for (int y = 0; y < browser.height(); ++y)
+        for (int x = 0; x < browser.width(); ++x)
+            ++colours[browser.pixel(x, y)];
+    QList<QRgb> compared{0};
+    for (auto c = colours.cbegin(); c != colours.cend(); ++c) {
+        // Text's edges have many shades of a few dozen pixels each; boxes have more. Dark
+        // greys are ink.
+        const bool grey = QColor(c.key()).saturation() <= 64;
+        if (c.key() != 0xffffffff && c.value() >= (grey ? 600 : 80) &&
+            (!grey || qGray(c.key()) >= 100))
+            compared << c.key();
+    }
+    QStringList found;
+    for (const QRgb c : compared) {
+        const QList<int> mine = edges(preview, c);
+        const QList<int> theirs = edges(browser, c);
+        bool same = mine.size() == theirs.size();
+        for (qsizetype i = 0; same && i < mine.size(); ++i)
+            same = std::abs(mine[i] - theirs[i]) <= 2;
+        if (!same)
+            found << u"%1 %2 / %3"_s.arg(
+                c ? QColor(c).name() : u"ink"_s, joined(mine), joined(theirs));
+    }
+    return found;
+}
+
 } // namespace
 
 class TestPreview : public QObject {
@@ -322,6 +421,38 @@ private Q_SLOTS:
             return n;
         };
         QVERIFY(darkPixels(hatched) > darkPixels(drawn(placeholder.arg(u"x"_s))) + 50);
+    }
+
+    // The preview against a browser's pictures of the same rules on the same page: most
+    // within 2 pixels, and every other one names on the info line what it draws otherwise.
+    void matchesTheBrowser()
+    {
+        const QString folder = QStringLiteral(STYLOMAT_TEST_DATA "/../preview/fidelity/");
+        QFile file(folder + u"rules.txt"_s);
+        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        int number = 0;
+        int matching = 0;
+        for (const QString &line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+            if (line.trimmed().isEmpty() || line.startsWith(u'#'))
+                continue;
+            const QString name = u"%1"_s.arg(++number, 2, 10, QChar(u'0'));
+            const QImage browser =
+                QImage(folder + name + u".png"_s).convertToFormat(QImage::Format_RGB32);
+            QCOMPARE(browser.size(), QSize(320, 240));
+            const QImage preview = drawn(line);
+            if (qEnvironmentVariableIsSet("STYLOMAT_FIDELITY_OUT"))
+                preview.save(qEnvironmentVariable("STYLOMAT_FIDELITY_OUT") + name + u".png"_s);
+            const QStringList found = differences(preview, browser);
+            matching += found.isEmpty() ? 1 : 0;
+            if (!found.isEmpty())
+                qInfo("%s %s: %s",
+                      qPrintable(name),
+                      qPrintable(line.left(60)),
+                      qPrintable(found.join(u"; "_s)));
+        }
+        QCOMPARE(number, 48);
+        qInfo("%d of %d rules drawn within 2 px of the browser's pictures", matching, number);
+        QVERIFY(matching >= 44);
     }
 
     void windowFollowsTheRule()
