@@ -327,12 +327,13 @@ void MainWindow::showRow(int row)
     EditableCombo *const box = m_valueBoxes[row];
     if (box->value() != m_document->value(index))
         box->setValue(m_document->value(index));
-    const ValueVerdict &verdict = m_document->verdict(index);
+    const ValueVerdict verdict = m_document->verdict(index);
     using Kind = ValueVerdict::Kind;
     box->mark(verdict.kind == Kind::Invalid ? EditableCombo::Mark::Invalid
-              : verdict.kind == Kind::Valid ? EditableCombo::Mark::None
-                                            : EditableCombo::Mark::Dropped,
-              verdict.reason);
+              : verdict.kind == Kind::Valid || verdict.kind == Kind::Later
+                  ? EditableCombo::Mark::None
+                  : EditableCombo::Mark::Dropped,
+              verdict.explanation());
 }
 
 void MainWindow::storeRowValue(int row, bool typing)

@@ -1,11 +1,12 @@
 #include "DeclarationCheck.h"
 
 #include "CssTokenizer.h"
-#include "Property.h"
 #include "ValueGrammar.h"
 
 bool browserAccepts(QStringView name, QStringView value)
 {
-    const int property = Property::indexOf(CssTokenizer::asciiLower(name));
-    return property == 0 || checkValue(property, value).kind != ValueVerdict::Kind::Invalid;
+    const int key =
+        declarationKey(name.contains(u'\\') ? QStringView(CssTokenizer::unescaped(name)) : name);
+    const ValueVerdict::Kind kind = checkDeclaration(key, value).kind;
+    return kind == ValueVerdict::Kind::Valid || kind == ValueVerdict::Kind::Later;
 }

@@ -4,6 +4,7 @@
 #include "CssTokenizer.h"
 #include "GrammarMatcher.h"
 #include "Property.h"
+#include "TodayCss.h"
 #include "ValueTokens.h"
 
 #include <QCoreApplication>
@@ -14,6 +15,7 @@
 #include <optional>
 
 using Kind = ValueVerdict::Kind;
+using namespace Qt::StringLiterals;
 using Type = CssToken::Type;
 
 namespace {
@@ -148,94 +150,367 @@ QString failureReason(const GrammarMatcher &m, const CompiledGrammar &grammar,
 
 } // namespace
 
-ValueVerdict checkValue(int property, QStringView value)
+namespace {
+
+QString tr(const char *text)
 {
-    Property::checkIndex(property);
+    return QCoreApplication::translate("ValueGrammar", text);
+}
+
+// A value as the grammars see it: outer white space and a final "!important" set apart,
+// and what is decided before any grammar (an empty value, one that breaks the rule).
+struct Prepared {
+    explicit Prepared(QStringView value);
+    [[nodiscard]] ValueVerdict verdict(Kind kind, qsizetype from, qsizetype to,
+                                       const QString &why) const
+    {
+        return ValueVerdict{kind, first + from, to - from, why, {}};
+    }
+    // Valid whatever the grammar: a CSS-wide keyword alone, or a var() that holds together.
+    [[nodiscard]] bool anyValue() const
+    {
+        return tokens->hasVariable() || (end == 1 && (*tokens)[0].type == Type::Ident &&
+                                         GrammarMatcher::isWideKeyword((*tokens)[0].name));
+    }
+
     qsizetype first = 0;
+    QStringView written;
+    std::optional<ValueTokens> tokens;
+    qsizetype end = 0; // the tokens before "!important"
+    qsizetype begin = 0;
+    qsizetype finish = 0;
+    std::optional<ValueVerdict> decided;
+};
+
+Prepared::Prepared(QStringView value)
+{
     qsizetype last = value.size();
     while (first < last && CssTokenizer::isWhitespace(value[first]))
         ++first;
     while (last > first && CssTokenizer::isWhitespace(value[last - 1]) &&
            !isEscaped(value, last - 1))
         --last;
-    if (first == last)
-        return {};
-    const QStringView written = value.sliced(first, last - first);
-    const ValueTokens tokens(written);
-    const auto verdict = [first](Kind kind, qsizetype begin, qsizetype end, const QString &why) {
-        return ValueVerdict{kind, first + begin, end - begin, why};
-    };
-    if (tokens.breaks() != Css::Fault::None)
-        return verdict(
-            Kind::Invalid, tokens.breakBegin(), tokens.breakEnd(), Css::faultText(tokens.breaks()));
-    if (tokens.isEmpty())
-        return verdict(Kind::Invalid,
-                       0,
-                       written.size(),
-                       QCoreApplication::translate("ValueGrammar", "chybí hodnota"));
-
-    qsizetype end = tokens.size();
-    const auto atTop = [&tokens](qsizetype i) { return tokens[i].blockEnd == tokens.size(); };
-    if (end >= 2 && tokens[end - 1].type == Type::Ident &&
-        CssTokenizer::equalsIgnoringAsciiCase(tokens[end - 1].name, u"important") &&
-        tokens[end - 2].type == Type::Delim && tokens[end - 2].name == u"!" && atTop(end - 2))
+    if (first == last) {
+        decided.emplace();
+        return;
+    }
+    written = value.sliced(first, last - first);
+    const ValueTokens &t = tokens.emplace(written);
+    if (t.breaks() != Css::Fault::None) {
+        decided = verdict(Kind::Invalid, t.breakBegin(), t.breakEnd(), Css::faultText(t.breaks()));
+        return;
+    }
+    if (t.isEmpty()) {
+        decided = verdict(Kind::Invalid, 0, written.size(), tr("chybí hodnota"));
+        return;
+    }
+    end = t.size();
+    if (end >= 2 && t[end - 1].type == Type::Ident &&
+        CssTokenizer::equalsIgnoringAsciiCase(t[end - 1].name, u"important") &&
+        t[end - 2].type == Type::Delim && t[end - 2].name == u"!" &&
+        t[end - 2].blockEnd == t.size())
         end -= 2;
-    if (end == 0)
-        return verdict(
-            Kind::Invalid,
-            tokens[0].begin,
-            tokens[0].end,
-            QCoreApplication::translate("ValueGrammar", "chybí hodnota před !important"));
-    const qsizetype begin = tokens[0].begin;
-    const qsizetype finish = tokens[end - 1].end;
+    if (end == 0) {
+        decided = verdict(Kind::Invalid, t[0].begin, t[0].end, tr("chybí hodnota před !important"));
+        return;
+    }
+    begin = t[0].begin;
+    finish = t[end - 1].end;
+    const qsizetype apart = t.hasVariable() ? breaksTogether(t, end) : -1;
+    if (apart >= 0)
+        decided =
+            t[apart].close >= t.size()
+                ? verdict(
+                      Kind::Invalid, finish, finish, Css::faultText(Css::Fault::UnclosedBracket))
+                : verdict(Kind::Invalid, t[apart].begin, t[apart].end, tr("neočekávaný znak"));
+}
 
+// The level of CSS Cascade that brought each CSS-wide keyword but inherit.
+struct WideKeyword {
+    QStringView name;
+    const char *module;
+};
+constexpr WideKeyword WideKeywords[] = {{u"initial", "CSS Cascade 3"},
+                                        {u"unset", "CSS Cascade 3"},
+                                        {u"revert", "CSS Cascade 4"},
+                                        {u"revert-layer", "CSS Cascade 5"}};
+// Where today's units and hexadecimal colours with alpha are defined.
+constexpr char ValuesModule[] = "CSS Values 4";
+constexpr char ColourModule[] = "CSS Color 4";
+// The functions CSS 2.1 has.
+constexpr QStringView Css21Functions[] = {u"url", u"attr", u"counter", u"counters", u"rect"};
+
+// rgb( n , n , n ), the one colour function of CSS 2.1: numbers or percentages, commas.
+bool isCss21Rgb(const ValueTokens &tokens, qsizetype at)
+{
+    const ValueToken &f = tokens[at];
+    if (f.close != at + 6)
+        return false;
+    const Type kind = tokens[at + 1].type;
+    for (qsizetype i = at + 1; i < f.close; ++i) {
+        const bool comma = (i - at) % 2 == 0;
+        if (comma ? tokens[i].type != Type::Comma
+                  : tokens[i].type != kind || (kind != Type::Number && kind != Type::Percentage))
+            return false;
+    }
+    return true;
+}
+
+// The module of what a token brings that CSS 2.1 does not have, or empty; `grammar` is
+// the property's CSS 2.1 grammar, whose own keywords are CSS 2.1's.
+QString laterModule(const ValueTokens &tokens, qsizetype at, const CompiledGrammar &grammar)
+{
+    const ValueToken &t = tokens[at];
+    switch (t.type) {
+    case Type::Function: {
+        const QString name = CssTokenizer::asciiLower(t.name);
+        if (std::find(std::begin(Css21Functions), std::end(Css21Functions), name) !=
+                std::end(Css21Functions) ||
+            (name == u"rgb" && isCss21Rgb(tokens, at)))
+            return {};
+        const QString module = TodayCss::instance().functionModule(name);
+        return module.isEmpty() ? QString::fromLatin1(ValuesModule) : module;
+    }
+    case Type::Dimension: {
+        static constexpr QStringView Css21Units[] = {
+            u"deg", u"grad", u"rad", u"ms", u"s", u"hz", u"khz"};
+        const bool old =
+            GrammarMatcher::isCss21LengthUnit(t.name) ||
+            std::any_of(std::begin(Css21Units), std::end(Css21Units), [&t](QStringView u) {
+                return CssTokenizer::equalsIgnoringAsciiCase(t.name, u);
+            });
+        return old ? QString() : QString::fromLatin1(ValuesModule);
+    }
+    case Type::Hash:
+        return t.name.size() == 4 || t.name.size() == 8 ? QString::fromLatin1(ColourModule)
+                                                        : QString();
+    case Type::Ident:
+        if (grammar.hasColourNames() && GrammarMatcher::isColourName(t.name) &&
+            !GrammarMatcher::isColourName(t.name, true) &&
+            !grammar.knowsKeyword(CssTokenizer::asciiLower(t.name)))
+            return QString::fromLatin1(ColourModule);
+        return {};
+    default:
+        return {};
+    }
+}
+
+// The first thing in the value that CSS 2.1 does not have, as a verdict: what it is,
+// where, and its module; Valid when there is none.
+ValueVerdict laterThanCss21(const Prepared &value, const CompiledGrammar &grammar)
+{
+    const ValueTokens &tokens = *value.tokens;
+    if (value.end == 1 && tokens[0].type == Type::Ident) {
+        for (const WideKeyword &wide : WideKeywords) {
+            if (CssTokenizer::equalsIgnoringAsciiCase(tokens[0].name, wide.name))
+                return value.verdict(
+                    Kind::Later,
+                    tokens[0].begin,
+                    tokens[0].end,
+                    tr("hodnota z %1; CSS 2.1 ji nemá").arg(QLatin1StringView(wide.module)));
+        }
+    }
+    for (qsizetype i = 0; i < value.end; ++i) {
+        const QString module = laterModule(tokens, i, grammar);
+        if (!module.isEmpty())
+            return value.verdict(Kind::Later,
+                                 tokens[i].begin,
+                                 tokens[i].end,
+                                 tr("hodnota z %1; CSS 2.1 ji nemá").arg(module));
+    }
+    return {};
+}
+
+// Whether today's grammar of the property takes the value; a check that takes too long
+// counts as taking it, as in CSS 2.1's.
+bool todayAccepts(int today, const Prepared &value, std::optional<GrammarMatcher> *failed = nullptr)
+{
+    const CompiledGrammar &grammar = TodayCss::instance().grammar(today);
+    GrammarMatcher matcher(grammar, *value.tokens, value.end);
+    const bool accepts = value.anyValue() || matcher.matches(grammar.root()) || matcher.exhausted();
+    if (failed && !accepts)
+        failed->emplace(std::move(matcher));
+    return accepts;
+}
+
+// The index in today's CSS of a catalogue property, found once; -1 for none.
+int todayIndexOf(int property)
+{
+    static std::array<std::once_flag, PropertyCount> once;
+    static std::array<int, PropertyCount> indices;
+    const std::size_t i = std::size_t(property - 1);
+    std::call_once(once[i], [property, i] {
+        indices[i] = TodayCss::instance().indexOf(Property::at(property).name.toLower());
+    });
+    return indices[i];
+}
+
+// Whether what CSS 2.1 dropped (the property, or the value of one keyword) is back in
+// today's CSS: in its grammar, and in some browser by the Baseline data. display: run-in is
+// in today's grammar, but no browser has it.
+bool backToday(int property, const Prepared &value, const CompiledGrammar &css21)
+{
+    const int today = todayIndexOf(property);
+    if (today < 0)
+        return false;
+    QString key = TodayCss::instance().property(today).name;
+    if (css21.root() >= 0) {
+        const ValueToken &t = (*value.tokens)[0];
+        if (value.end != 1 || t.type != Type::Ident)
+            return false;
+        key += u' ' + CssTokenizer::asciiLower(t.name);
+    }
+    return TodayCss::instance().isSupported(key) && todayAccepts(today, value);
+}
+
+// A value CSS 2.1 does not take but today's CSS does: the module of the token where CSS
+// 2.1's grammar failed, or of the property.
+ValueVerdict laterValue(int today, const Prepared &value, const CompiledGrammar &css21,
+                        qsizetype failedAt)
+{
+    QString module;
+    qsizetype from = value.begin;
+    qsizetype to = value.finish;
+    if (failedAt >= 0 && failedAt < value.end) {
+        module = laterModule(*value.tokens, failedAt, css21);
+        from = (*value.tokens)[failedAt].begin;
+        to = (*value.tokens)[failedAt].end;
+    }
+    if (module.isEmpty())
+        module = TodayCss::instance().property(today).module;
+    return value.verdict(Kind::Later, from, to, tr("hodnota z %1; CSS 2.1 ji nemá").arg(module));
+}
+
+ValueVerdict invalid(const Prepared &value, const GrammarMatcher &failed,
+                     const CompiledGrammar &grammar)
+{
+    const qsizetype at = failed.furthest();
+    const QString why = failureReason(failed, grammar, *value.tokens, value.end);
+    const ValueTokens &tokens = *value.tokens;
+    return at >= value.end ? value.verdict(Kind::Invalid, value.finish, value.finish, why)
+                           : value.verdict(Kind::Invalid, tokens[at].begin, tokens[at].end, why);
+}
+
+// The verdict on a property of today's CSS that CSS 2.1 does not have.
+ValueVerdict checkToday(int today, QStringView text)
+{
+    const Prepared value(text);
+    if (value.decided)
+        return *value.decided;
+    std::optional<GrammarMatcher> failed;
+    const TodayCss::Property &p = TodayCss::instance().property(today);
+    if (todayAccepts(today, value, &failed))
+        return value.verdict(Kind::Later,
+                             value.begin,
+                             value.finish,
+                             tr("vlastnost z %1; CSS 2.1 ji nemá").arg(p.module));
+    return invalid(value, *failed, TodayCss::instance().grammar(today));
+}
+
+constexpr int PrefixBit = VendorPrefixedKey;
+
+} // namespace
+
+ValueVerdict checkValue(int property, QStringView text)
+{
+    Property::checkIndex(property);
+    const Prepared value(text);
+    if (value.decided)
+        return *value.decided;
+    const ValueTokens &tokens = *value.tokens;
     const Property &p = Property::at(property);
     const CompiledGrammar &grammar = grammarOf(property);
-    const qsizetype apart = tokens.hasVariable() ? breaksTogether(tokens, end) : -1;
-    if (apart >= 0) {
-        const ValueToken &t = tokens[apart];
-        return t.close >= tokens.size()
-                   ? verdict(
-                         Kind::Invalid, finish, finish, Css::faultText(Css::Fault::UnclosedBracket))
-                   : verdict(Kind::Invalid,
-                             t.begin,
-                             t.end,
-                             QCoreApplication::translate("ValueGrammar", "neočekávaný znak"));
+    const auto dropped = [&value](const ValueNote &note) {
+        return value.verdict(note.kind == ValueNote::Kind::DroppedInCss21 ? Kind::DroppedInCss21
+                                                                          : Kind::Invalid,
+                             value.begin,
+                             value.finish,
+                             tr(note.reason));
+    };
+    if (value.anyValue()) { // as good as the property itself
+        if (grammar.root() >= 0)
+            return tokens.hasVariable()
+                       ? value.verdict(Kind::Later,
+                                       value.begin,
+                                       value.finish,
+                                       tr("hodnota z %1; CSS 2.1 ji nemá")
+                                           .arg(TodayCss::instance().functionModule(u"var")))
+                       : laterThanCss21(value, grammar);
+        return backToday(property, value, grammar)
+                   ? laterValue(todayIndexOf(property), value, grammar, -1)
+                   : dropped(p.notes.front());
     }
-    const bool anyValue = tokens.hasVariable() || (end == 1 && tokens[0].type == Type::Ident &&
-                                                   GrammarMatcher::isWideKeyword(tokens[0].name));
-    if (anyValue) // as good as the property itself: no CSS after 2 has some
-        return grammar.root() >= 0
-                   ? ValueVerdict{}
-                   : verdict(Kind::DroppedInCss21,
-                             begin,
-                             finish,
-                             QCoreApplication::translate("ValueGrammar", p.notes.front().reason));
 
     // A value whose check takes too long is not judged, as one with var() is not.
     std::optional<GrammarMatcher> failed;
     if (grammar.root() >= 0) {
-        failed.emplace(grammar, tokens, end);
+        failed.emplace(grammar, tokens, value.end);
         if (failed->matches(grammar.root()) || failed->exhausted())
-            return {};
+            return laterThanCss21(value, grammar);
     }
     for (std::size_t i = 0; i < grammar.noteRoots().size(); ++i) {
-        GrammarMatcher matcher(grammar, tokens, end);
+        GrammarMatcher matcher(grammar, tokens, value.end);
         if (matcher.matches(grammar.noteRoots()[i]) || matcher.exhausted()) {
+            // What CSS 2.1 dropped and today's CSS has again is today's.
             const ValueNote &note = p.notes[qsizetype(i)];
-            return verdict(note.kind == ValueNote::Kind::DroppedInCss21 ? Kind::DroppedInCss21
-                                                                        : Kind::Invalid,
-                           begin,
-                           finish,
-                           QCoreApplication::translate("ValueGrammar", note.reason));
+            if (note.kind == ValueNote::Kind::DroppedInCss21 && backToday(property, value, grammar))
+                return laterValue(todayIndexOf(property), value, grammar, -1);
+            return dropped(note);
         }
         if (!failed)
             failed.emplace(std::move(matcher));
     }
-    const qsizetype at = failed->furthest();
-    const QString why = failureReason(*failed, grammar, tokens, end);
-    return at >= end ? verdict(Kind::Invalid, finish, finish, why)
-                     : verdict(Kind::Invalid, tokens[at].begin, tokens[at].end, why);
+    // What CSS 2.1 does not take, today's grammar may; the reason for what neither takes
+    // is CSS 2.1's, whose grammar is the catalogue's.
+    const int today = todayIndexOf(property);
+    if (today >= 0 && todayAccepts(today, value))
+        return laterValue(today, value, grammar, failed->furthest());
+    return invalid(value, *failed, grammar);
+}
+
+int declarationKey(QStringView name)
+{
+    if (name.startsWith(u"--"))
+        return 0;
+    const QString lower = CssTokenizer::asciiLower(name);
+    if (const int property = Property::indexOf(lower); property > 0)
+        return property;
+    const TodayCss &today = TodayCss::instance();
+    if (const int index = today.indexOf(lower); index >= 0)
+        return (lower.startsWith(u'-') ? PrefixBit : 0) | (PropertyCount + 1 + index);
+    // A vendor's prefix, "-webkit-" or "-moz-": the property without it.
+    const qsizetype dash = lower.startsWith(u'-') ? lower.indexOf(u'-', 1) : -1;
+    const bool letters = dash > 1 && std::all_of(lower.begin() + 1,
+                                                 lower.begin() + dash,
+                                                 [](QChar c) { return c >= u'a' && c <= u'z'; });
+    if (letters) {
+        const QStringView bare = QStringView(lower).sliced(dash + 1);
+        if (const int property = Property::indexOf(bare); property > 0)
+            return PrefixBit | property;
+        if (const int index = today.indexOf(bare); index >= 0)
+            return PrefixBit | (PropertyCount + 1 + index);
+        return 0; // a browser's own property, which no specification defines
+    }
+    return UnknownPropertyKey;
+}
+
+ValueVerdict checkDeclaration(int key, QStringView value)
+{
+    if (key == 0)
+        return {};
+    if (key == UnknownPropertyKey)
+        return {Kind::Invalid, -1, 0, tr("neznámá vlastnost"), {}};
+    const int property = key & ~PrefixBit;
+    ValueVerdict verdict = property <= PropertyCount
+                               ? checkValue(property, value)
+                               : checkToday(property - PropertyCount - 1, value);
+    if ((key & PrefixBit) && verdict.kind != Kind::Invalid) {
+        const QString prefixNote = tr("předpona patří jen prohlížeči, který ji zavedl");
+        verdict.kind = verdict.kind == Kind::Valid ? Kind::Later : verdict.kind;
+        verdict.reason =
+            verdict.reason.isEmpty() ? prefixNote : verdict.reason + u"; "_s + prefixNote;
+    }
+    return verdict;
 }
 
 bool isKeywordOf(int property, QStringView name)

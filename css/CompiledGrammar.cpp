@@ -6,6 +6,7 @@
 #include <QStringList>
 
 using Kind = GrammarNode::Kind;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -74,6 +75,18 @@ constexpr LeafType LeafTypes[] = {
     {u"identifier", Kind::Identifier},
     {u"hex-color", Kind::HexColour},
     {u"named-color", Kind::NamedColour},
+    // Today's CSS: types its definitions leave to prose.
+    {u"time", Kind::Time},
+    {u"frequency", Kind::Frequency},
+    {u"resolution", Kind::Resolution},
+    {u"flex", Kind::Flex},
+    {u"url", Kind::Uri},
+    {u"ident", Kind::AnyIdent},
+    {u"custom-ident", Kind::CustomIdent},
+    {u"dashed-ident", Kind::DashedIdent},
+    {u"custom-property-name", Kind::DashedIdent},
+    {u"declaration-value", Kind::Anything},
+    {u"any-value", Kind::Anything},
 };
 
 // The notation writes its keywords in lower case.
@@ -153,8 +166,8 @@ private:
         do
             node.children.push_back((this->*part)());
         while (take(op));
-        if (kind != Kind::OneOf && node.children.size() > 8)
-            fail("more than 8 parts in any order"); // the matcher keeps them in a byte
+        if (kind != Kind::OneOf && node.children.size() > 16)
+            fail("more than 16 parts in any order"); // the matcher keeps them in 16 bits
         return m_grammar.add(node);
     }
 
@@ -188,6 +201,12 @@ private:
                     range(low, high);
             } else if (peek() == u'{') {
                 range(low, high);
+            } else if (peek() == u'!') {
+                ++m_at;
+                GrammarNode node(Kind::NonEmpty);
+                node.children = {child};
+                child = m_grammar.add(node);
+                continue;
             } else if (!peek().isNull() && QStringView(u"?*+").contains(peek())) {
                 const QChar c = m_text[m_at++];
                 low = c == u'+' ? 1 : 0;
@@ -238,6 +257,12 @@ private:
             ++m_at;
             return m_grammar.add(GrammarNode(c == u',' ? Kind::Comma : Kind::Slash));
         }
+        if (c == u'\'') { // a quoted character: '['
+            if (m_at + 2 >= m_text.size() || m_text[m_at + 2] != u'\'')
+                fail("bad quoted character");
+            m_at += 3;
+            return m_grammar.add(GrammarNode(Kind::Literal, m_text.sliced(m_at - 2, 1).toString()));
+        }
         const qsizetype start = m_at;
         while (isWordCharacter(peek()))
             ++m_at;
@@ -278,15 +303,29 @@ private:
             if (name != leaf.name)
                 continue;
             GrammarNode node(leaf.kind);
-            if (bracket >= 0)
+            if (bracket >= 0) {
                 bounds(inside.sliced(bracket), node);
+            } else if (m_grammar.m_range) {
+                node.low = m_grammar.m_range->first;
+                node.high = m_grammar.m_range->second;
+            }
             m_grammar.m_hasColourNames =
                 m_grammar.m_hasColourNames || leaf.kind == Kind::NamedColour;
             return m_grammar.add(node);
         }
-        if (bracket >= 0)
+        if (bracket < 0)
+            return m_grammar.compileNamed(name.toString(), m_what);
+        if (!m_grammar.m_types)
             fail("a range on a type that is no number");
-        return m_grammar.compileNamed(name.toString(), m_what);
+        // Today's <length-percentage [0,∞]>: the range holds for every number the type
+        // takes, so the type is compiled apart for it.
+        GrammarNode bounded(Kind::Number);
+        bounds(inside.sliced(bracket), bounded);
+        const auto outer = m_grammar.m_range;
+        m_grammar.m_range = std::make_pair(bounded.low, bounded.high);
+        const int root = m_grammar.compileNamed(name.toString(), m_what);
+        m_grammar.m_range = outer;
+        return root;
     }
 
     // "[low,high]", each a number, "∞" or "-∞".
@@ -318,8 +357,10 @@ private:
 };
 
 CompiledGrammar::CompiledGrammar(QStringView notation, const QStringList &noteNotations,
-                                 const PropertyNotations &properties, const QString &what)
+                                 const PropertyNotations &properties, const QString &what,
+                                 const TypeNotations &types)
     : m_properties(properties)
+    , m_types(types)
 {
     if (!notation.isEmpty())
         m_root = compile(notation, what);
@@ -337,14 +378,26 @@ int CompiledGrammar::compile(QStringView notation, const QString &what)
     return Parser(*this, notation, what).parseAll();
 }
 
-int CompiledGrammar::compileNamed(const QString &name, const QString &what)
+int CompiledGrammar::compileNamed(const QString &type, const QString &what)
 {
-    if (const auto found = m_named.constFind(name); found != m_named.cend())
-        return *found;
+    // A type compiled within a range is another grammar than the same type without.
+    const QString name =
+        m_range ? type + u" [%1,%2]"_s.arg(m_range->first).arg(m_range->second) : type;
+    if (const auto found = m_named.constFind(name); found != m_named.cend()) {
+        if (*found >= 0)
+            return *found;
+        // Referred to from within itself: a stand-in, pointed at the grammar once it is done.
+        if (const auto standIn = m_standIns.constFind(name); standIn != m_standIns.cend())
+            return *standIn;
+        const int standIn = add(GrammarNode(Kind::OneOf));
+        m_standIns.insert(name, standIn);
+        return standIn;
+    }
+    m_named.insert(name, -1);
     int root = -1;
-    if (name.startsWith(u'\'') && name.endsWith(u'\'') && name.size() > 2) {
+    if (type.startsWith(u'\'') && type.endsWith(u'\'') && type.size() > 2) {
         const QString notation =
-            m_properties ? m_properties(QStringView(name).sliced(1, name.size() - 2)) : QString();
+            m_properties ? m_properties(QStringView(type).sliced(1, type.size() - 2)) : QString();
         if (notation.isEmpty())
             qFatal("value grammar of %s: no grammar for <%s>", qPrintable(what), qPrintable(name));
         root = compile(notation, what);
@@ -355,13 +408,18 @@ int CompiledGrammar::compileNamed(const QString &name, const QString &what)
                 const GrammarNode &n = m_nodes[std::size_t(child)];
                 return n.kind == Kind::Keyword && n.text == u"inherit";
             });
+    } else if (m_types) {
+        const QString notation = m_types(type);
+        root = notation.isNull() ? add(GrammarNode(Kind::Anything)) : compile(notation, what);
     } else {
-        const QString notation = namedNotation(name);
+        const QString notation = namedNotation(type);
         if (notation.isNull())
             qFatal("value grammar of %s: unknown type <%s>", qPrintable(what), qPrintable(name));
         root = compile(notation, what);
     }
     m_named.insert(name, root);
+    if (const auto standIn = m_standIns.constFind(name); standIn != m_standIns.cend())
+        m_nodes[std::size_t(*standIn)].children = {root};
     return root;
 }
 

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <limits>
+#include <optional>
 #include <vector>
 
 // One node of a compiled value grammar.
@@ -27,6 +28,15 @@ struct GrammarNode {
         Identifier, // any name but the keywords every property takes
         HexColour,
         NamedColour,
+        Time, // and the other dimensions of today's CSS
+        Frequency,
+        Resolution,
+        Flex,
+        AnyIdent,    // <ident>: any name
+        CustomIdent, // a name of the author's: any but the keywords every property takes
+        DashedIdent, // a name that starts with "--"
+        Literal,     // `text`, a character quoted in the notation: "'['"
+        Anything,    // one or more tokens, blocks whole: what the notation cannot say
         // Composites over `children`.
         Function, // `text(` … `)`, its one child matching all that is inside
         Sequence, // juxtaposition: each in turn
@@ -34,6 +44,7 @@ struct GrammarNode {
         AnyOf,    // ||: one or more, each at most once, in any order
         OneOf,    // |
         Repeat,   // the one child `low` to `high` times, comma-separated when `commas`
+        NonEmpty, // the one child, taking at least one token: "[ a? b? ]!"
     };
     explicit GrammarNode(Kind kind, QString text = {})
         : kind(kind)
@@ -51,17 +62,23 @@ struct GrammarNode {
 
 // A value grammar in CSS's value-definition notation (see ValueGrammar.h), and those of
 // other values noted beside it, compiled into nodes of one graph. Named types and
-// references to properties are compiled in place, references without the "inherit" their
-// own grammar lists. A fault in a notation stops the program: notations are the
-// program's own.
+// references to properties are compiled in place, each once, references without the
+// "inherit" their own grammar lists; a type may refer to itself. A fault in a notation
+// stops the program: notations are the program's own.
 class CompiledGrammar {
 public:
     // The notation of a property's grammar, by name ("font-size"), for <'font-size'>.
     using PropertyNotations = std::function<QString(QStringView property)>;
+    // The notation of a named type ("color", "rgb()"), or a null string for a type the
+    // notations do not define, which then takes any tokens.
+    using TypeNotations = std::function<QString(QStringView type)>;
 
     // `notation` may be empty: then root() is -1. `what` names it in a fault's message.
+    // Without `types`, named types are those of CSS 2.1 (and today's colours), and an
+    // unknown one is a fault.
     CompiledGrammar(QStringView notation, const QStringList &noteNotations,
-                    const PropertyNotations &properties, const QString &what);
+                    const PropertyNotations &properties, const QString &what,
+                    const TypeNotations &types = {});
     // A grammar from its notation alone, for testing the notation itself.
     explicit CompiledGrammar(QStringView notation);
 
@@ -97,6 +114,12 @@ private:
     QSet<QString> m_keywords;
     QSet<QString> m_functions;
     bool m_hasColourNames = false;
-    QHash<QString, int> m_named; // named types and property references compiled so far
+    // Named types and property references compiled so far, -1 while one is being compiled,
+    // and the stand-ins of those referred to from within themselves.
+    QHash<QString, int> m_named;
+    QHash<QString, int> m_standIns;
+    // The range every number takes while a type with one is compiled: <length [0,∞]>.
+    std::optional<std::pair<double, double>> m_range;
     PropertyNotations m_properties;
+    TypeNotations m_types;
 };

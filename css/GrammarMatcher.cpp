@@ -13,59 +13,65 @@ using Type = CssToken::Type;
 
 namespace {
 
-// Sorted, so that a name is found by binary search. CSS 2.1's keywords with orange, the
-// extended keywords of CSS Color 3, rebeccapurple, transparent, currentcolor and CSS 2's
-// system colours.
+// Sorted, so that a name is found by binary search. CSS 2.1's colour keywords, orange
+// among them, and its system colours; then those of CSS Color 3 and 4: the extended
+// keywords, rebeccapurple, transparent and currentcolor.
 // clang-format off
-constexpr QStringView ColourNames[] = {
-    u"activeborder", u"activecaption", u"aliceblue", u"antiquewhite", u"appworkspace", u"aqua",
-    u"aquamarine", u"azure", u"background", u"beige", u"bisque", u"black", u"blanchedalmond",
-    u"blue", u"blueviolet", u"brown", u"burlywood", u"buttonface", u"buttonhighlight",
-    u"buttonshadow", u"buttontext", u"cadetblue", u"captiontext", u"chartreuse", u"chocolate",
-    u"coral", u"cornflowerblue", u"cornsilk", u"crimson", u"currentcolor", u"cyan", u"darkblue",
-    u"darkcyan", u"darkgoldenrod", u"darkgray", u"darkgreen", u"darkgrey", u"darkkhaki",
-    u"darkmagenta", u"darkolivegreen", u"darkorange", u"darkorchid", u"darkred", u"darksalmon",
-    u"darkseagreen", u"darkslateblue", u"darkslategray", u"darkslategrey", u"darkturquoise",
-    u"darkviolet", u"deeppink", u"deepskyblue", u"dimgray", u"dimgrey", u"dodgerblue", u"firebrick",
-    u"floralwhite", u"forestgreen", u"fuchsia", u"gainsboro", u"ghostwhite", u"gold", u"goldenrod",
-    u"gray", u"graytext", u"green", u"greenyellow", u"grey", u"highlight", u"highlighttext",
-    u"honeydew", u"hotpink", u"inactiveborder", u"inactivecaption", u"inactivecaptiontext",
-    u"indianred", u"indigo", u"infobackground", u"infotext", u"ivory", u"khaki", u"lavender",
-    u"lavenderblush", u"lawngreen", u"lemonchiffon", u"lightblue", u"lightcoral", u"lightcyan",
-    u"lightgoldenrodyellow", u"lightgray", u"lightgreen", u"lightgrey", u"lightpink",
+constexpr QStringView Css21ColourNames[] = {
+    u"activeborder", u"activecaption", u"appworkspace", u"aqua", u"background", u"black", u"blue",
+    u"buttonface", u"buttonhighlight", u"buttonshadow", u"buttontext", u"captiontext", u"fuchsia",
+    u"gray", u"graytext", u"green", u"highlight", u"highlighttext", u"inactiveborder",
+    u"inactivecaption", u"inactivecaptiontext", u"infobackground", u"infotext", u"lime", u"maroon",
+    u"menu", u"menutext", u"navy", u"olive", u"orange", u"purple", u"red", u"scrollbar", u"silver",
+    u"teal", u"threeddarkshadow", u"threedface", u"threedhighlight", u"threedlightshadow",
+    u"threedshadow", u"white", u"window", u"windowframe", u"windowtext", u"yellow"};
+constexpr QStringView LaterColourNames[] = {
+    u"aliceblue", u"antiquewhite", u"aquamarine", u"azure", u"beige", u"bisque", u"blanchedalmond",
+    u"blueviolet", u"brown", u"burlywood", u"cadetblue", u"chartreuse", u"chocolate", u"coral",
+    u"cornflowerblue", u"cornsilk", u"crimson", u"currentcolor", u"cyan", u"darkblue", u"darkcyan",
+    u"darkgoldenrod", u"darkgray", u"darkgreen", u"darkgrey", u"darkkhaki", u"darkmagenta",
+    u"darkolivegreen", u"darkorange", u"darkorchid", u"darkred", u"darksalmon", u"darkseagreen",
+    u"darkslateblue", u"darkslategray", u"darkslategrey", u"darkturquoise", u"darkviolet",
+    u"deeppink", u"deepskyblue", u"dimgray", u"dimgrey", u"dodgerblue", u"firebrick",
+    u"floralwhite", u"forestgreen", u"gainsboro", u"ghostwhite", u"gold", u"goldenrod",
+    u"greenyellow", u"grey", u"honeydew", u"hotpink", u"indianred", u"indigo", u"ivory", u"khaki",
+    u"lavender", u"lavenderblush", u"lawngreen", u"lemonchiffon", u"lightblue", u"lightcoral",
+    u"lightcyan", u"lightgoldenrodyellow", u"lightgray", u"lightgreen", u"lightgrey", u"lightpink",
     u"lightsalmon", u"lightseagreen", u"lightskyblue", u"lightslategray", u"lightslategrey",
-    u"lightsteelblue", u"lightyellow", u"lime", u"limegreen", u"linen", u"magenta", u"maroon",
-    u"mediumaquamarine", u"mediumblue", u"mediumorchid", u"mediumpurple", u"mediumseagreen",
-    u"mediumslateblue", u"mediumspringgreen", u"mediumturquoise", u"mediumvioletred", u"menu",
-    u"menutext", u"midnightblue", u"mintcream", u"mistyrose", u"moccasin", u"navajowhite", u"navy",
-    u"oldlace", u"olive", u"olivedrab", u"orange", u"orangered", u"orchid", u"palegoldenrod",
-    u"palegreen", u"paleturquoise", u"palevioletred", u"papayawhip", u"peachpuff", u"peru", u"pink",
-    u"plum", u"powderblue", u"purple", u"rebeccapurple", u"red", u"rosybrown", u"royalblue",
-    u"saddlebrown", u"salmon", u"sandybrown", u"scrollbar", u"seagreen", u"seashell", u"sienna",
-    u"silver", u"skyblue", u"slateblue", u"slategray", u"slategrey", u"snow", u"springgreen",
-    u"steelblue", u"tan", u"teal", u"thistle", u"threeddarkshadow", u"threedface",
-    u"threedhighlight", u"threedlightshadow", u"threedshadow", u"tomato", u"transparent",
-    u"turquoise", u"violet", u"wheat", u"white", u"whitesmoke", u"window", u"windowframe",
-    u"windowtext", u"yellow", u"yellowgreen"};
+    u"lightsteelblue", u"lightyellow", u"limegreen", u"linen", u"magenta", u"mediumaquamarine",
+    u"mediumblue", u"mediumorchid", u"mediumpurple", u"mediumseagreen", u"mediumslateblue",
+    u"mediumspringgreen", u"mediumturquoise", u"mediumvioletred", u"midnightblue", u"mintcream",
+    u"mistyrose", u"moccasin", u"navajowhite", u"oldlace", u"olivedrab", u"orangered", u"orchid",
+    u"palegoldenrod", u"palegreen", u"paleturquoise", u"palevioletred", u"papayawhip", u"peachpuff",
+    u"peru", u"pink", u"plum", u"powderblue", u"rebeccapurple", u"rosybrown", u"royalblue",
+    u"saddlebrown", u"salmon", u"sandybrown", u"seagreen", u"seashell", u"sienna", u"skyblue",
+    u"slateblue", u"slategray", u"slategrey", u"snow", u"springgreen", u"steelblue", u"tan",
+    u"thistle", u"tomato", u"transparent", u"turquoise", u"violet", u"wheat", u"whitesmoke",
+    u"yellowgreen"};
 // clang-format on
 
-constexpr QStringView LengthUnits[] = {u"em",
-                                       u"ex",
-                                       u"px",
-                                       u"in",
-                                       u"cm",
-                                       u"mm",
-                                       u"pt",
-                                       u"pc",
-                                       u"rem",
-                                       u"ch",
-                                       u"vw",
-                                       u"vh",
-                                       u"vmin",
-                                       u"vmax",
-                                       u"q"};
+// CSS 2.1's length units first, then today's (CSS Values 4, CSS Contain 3).
+// clang-format off
+constexpr QStringView LengthUnits[] = {
+    u"em", u"ex", u"px", u"in", u"cm", u"mm", u"pt", u"pc",
+    u"rem", u"ch", u"vw", u"vh", u"vmin", u"vmax", u"q", u"cap", u"ic", u"lh", u"rlh",
+    u"rcap", u"rch", u"rex", u"ric", u"vi", u"vb", u"svw", u"svh", u"svi", u"svb", u"svmin",
+    u"svmax", u"lvw", u"lvh", u"lvi", u"lvb", u"lvmin", u"lvmax", u"dvw", u"dvh", u"dvi",
+    u"dvb", u"dvmin", u"dvmax", u"cqw", u"cqh", u"cqi", u"cqb", u"cqmin", u"cqmax"};
+// clang-format on
+constexpr qsizetype Css21LengthUnits = 8;
 constexpr QStringView AngleUnits[] = {u"deg", u"grad", u"rad", u"turn"};
-constexpr QStringView MathFunctions[] = {u"calc", u"min", u"max", u"clamp"};
+constexpr QStringView TimeUnits[] = {u"s", u"ms"};
+constexpr QStringView FrequencyUnits[] = {u"hz", u"khz"};
+constexpr QStringView ResolutionUnits[] = {u"dpi", u"dpcm", u"dppx", u"x"};
+constexpr QStringView FlexUnits[] = {u"fr"};
+// calc() and those of CSS Values 4 that stand for a number or a dimension.
+// clang-format off
+constexpr QStringView MathFunctions[] = {
+    u"calc", u"min", u"max", u"clamp", u"round", u"mod", u"rem", u"sin", u"cos", u"tan",
+    u"asin", u"acos", u"atan", u"atan2", u"pow", u"sqrt", u"hypot", u"log", u"exp", u"abs",
+    u"sign", u"calc-size"};
+// clang-format on
 
 bool isOneOf(QStringView name, auto const &names)
 {
@@ -112,14 +118,18 @@ bool GrammarMatcher::matches(int root)
     return false;
 }
 
-bool GrammarMatcher::isColourName(QStringView name)
+bool GrammarMatcher::isColourName(QStringView name, bool css21Only)
 {
     if (std::any_of(name.begin(), name.end(), [](QChar c) { return c.unicode() >= 0x80; }))
         return false; // ASCII case-insensitive: no Kelvin sign for a "k"
     const auto less = [](QStringView a, QStringView b) {
         return a.compare(b, Qt::CaseInsensitive) < 0;
     };
-    return std::binary_search(std::begin(ColourNames), std::end(ColourNames), name, less);
+    return std::binary_search(
+               std::begin(Css21ColourNames), std::end(Css21ColourNames), name, less) ||
+           (!css21Only &&
+            std::binary_search(
+                std::begin(LaterColourNames), std::end(LaterColourNames), name, less));
 }
 
 bool GrammarMatcher::isWideKeyword(QStringView name)
@@ -130,6 +140,14 @@ bool GrammarMatcher::isWideKeyword(QStringView name)
 bool GrammarMatcher::isMathFunction(QStringView name)
 {
     return isOneOf(name, MathFunctions);
+}
+
+bool GrammarMatcher::isCss21LengthUnit(QStringView unit)
+{
+    return std::any_of(
+        std::begin(LengthUnits), std::begin(LengthUnits) + Css21LengthUnits, [unit](QStringView u) {
+            return CssTokenizer::equalsIgnoringAsciiCase(unit, u);
+        });
 }
 
 void GrammarMatcher::collect(int index, qsizetype at, Ends &out)
@@ -157,6 +175,15 @@ void GrammarMatcher::collect(int index, qsizetype at, Ends &out)
     case Kind::AllOf:
     case Kind::AnyOf:
         anyOrder(node, at, out);
+        break;
+    case Kind::NonEmpty: {
+        const std::size_t first = out.size();
+        collect(node.children.front(), at, out);
+        out.erase(std::remove(out.begin() + qsizetype(first), out.end(), at), out.end());
+        break;
+    }
+    case Kind::Anything:
+        anything(at, out);
         break;
     default:
         if (const qsizetype end = leaf(node, at); end >= 0)
@@ -186,7 +213,7 @@ void GrammarMatcher::anyOrder(const GrammarNode &node, qsizetype at, Ends &out)
 {
     const unsigned all = (1u << node.children.size()) - 1;
     std::vector<std::pair<qsizetype, unsigned>> pending{{at, 0u}};
-    std::unordered_set<quint64> seen{quint64(at) << 8};
+    std::unordered_set<quint64> seen{quint64(at) << 16};
     Ends ends;
     while (!pending.empty()) {
         const auto [from, used] = pending.back();
@@ -200,7 +227,7 @@ void GrammarMatcher::anyOrder(const GrammarNode &node, qsizetype at, Ends &out)
             ends.clear();
             collect(node.children[i], from, ends);
             for (const qsizetype end : ends) {
-                if (seen.insert(quint64(end) << 8 | (used | bit)).second)
+                if (seen.insert(quint64(end) << 16 | (used | bit)).second)
                     pending.emplace_back(end, used | bit);
             }
         }
@@ -266,8 +293,36 @@ void GrammarMatcher::function(const GrammarNode &node, qsizetype at, Ends &out)
     }
 }
 
+// Every end of a run of one or more tokens from `at`, a block taken whole.
+void GrammarMatcher::anything(qsizetype at, Ends &out)
+{
+    const qsizetype end = limit(at);
+    if (at >= end) {
+        fail(at, EndOfBlock);
+        return;
+    }
+    for (qsizetype i = at; i < end;) {
+        const ValueToken &t = m_tokens[i];
+        const bool bang = t.type == Type::Delim && t.name == u"!" && t.blockEnd >= m_tokens.size();
+        if (m_tokens.straysWithin(i, i + 1) > 0 || t.type == Type::Semicolon || bang)
+            break;
+        i = t.close > i ? std::min(t.close + 1, m_tokens.size()) : i + 1;
+        if (i > end)
+            break;
+        out.push_back(i);
+    }
+}
+
 qsizetype GrammarMatcher::leaf(const GrammarNode &node, qsizetype at)
 {
+    // A comma of the notation is left out first in its block, last, or beside another:
+    // "<bg-layer>#? , <final-bg-layer>" takes one layer alone.
+    if (node.kind == Kind::Comma && (at == 0 || at >= limit(at)))
+        return at;
+    // A closing bracket ends its own block, so it is matched before the block's limit.
+    if (node.kind == Kind::Literal && node.text == u"]" && at < m_end &&
+        m_tokens[at].type == Type::CloseSquare)
+        return at + 1;
     if (at >= limit(at)) {
         fail(at, EndOfBlock);
         return -1;
@@ -282,10 +337,33 @@ qsizetype GrammarMatcher::leaf(const GrammarNode &node, qsizetype at)
         fail(at, ident && !isWideKeyword(node.text) ? BadKeyword : Unexpected);
         return -1;
     case Kind::Identifier:
-        if (ident && !isWideKeyword(token.name))
+    case Kind::CustomIdent:
+        if (ident && !isWideKeyword(token.name) &&
+            (node.kind == Kind::Identifier ||
+             !CssTokenizer::equalsIgnoringAsciiCase(token.name, u"default")))
             return at + 1;
         fail(at, ident ? BadKeyword : Unexpected);
         return -1;
+    case Kind::AnyIdent:
+        if (ident)
+            return at + 1;
+        fail(at, Unexpected);
+        return -1;
+    case Kind::DashedIdent:
+        if (ident && token.name.startsWith(u"--"))
+            return at + 1;
+        fail(at, ident ? BadKeyword : Unexpected);
+        return -1;
+    case Kind::Literal: {
+        const bool fits = (token.type == Type::Delim && token.name == node.text) ||
+                          (token.type == Type::OpenSquare && node.text == u"[") ||
+                          (token.type == Type::Colon && node.text == u":") ||
+                          (token.type == Type::Comma && node.text == u",");
+        if (fits)
+            return at + 1;
+        fail(at, Unexpected);
+        return -1;
+    }
     case Kind::NamedColour:
         if (ident && isColourName(token.name))
             return at + 1;
@@ -304,6 +382,8 @@ qsizetype GrammarMatcher::leaf(const GrammarNode &node, qsizetype at)
     case Kind::Comma:
         if (token.type == Type::Comma)
             return at + 1;
+        if (at > 0 && (m_tokens[at - 1].type == Type::Comma || m_tokens[at - 1].close >= at))
+            return at; // beside an omitted part, or first in its block: CSS leaves it out
         fail(at, NeedsComma);
         return -1;
     case Kind::Slash:
@@ -371,6 +451,21 @@ qsizetype GrammarMatcher::number(const GrammarNode &node, qsizetype at)
         if (!fits && token.type == Type::Dimension)
             problem = WrongUnit;
         break;
+    case Kind::Time:
+    case Kind::Frequency:
+    case Kind::Resolution:
+    case Kind::Flex: {
+        const auto units = [&token](auto const &list) {
+            return token.type == Type::Dimension && isOneOf(token.name, list);
+        };
+        fits = node.kind == Kind::Time         ? units(TimeUnits)
+               : node.kind == Kind::Frequency  ? units(FrequencyUnits)
+               : node.kind == Kind::Resolution ? units(ResolutionUnits)
+                                               : units(FlexUnits);
+        if (!fits && token.type == Type::Dimension)
+            problem = WrongUnit;
+        break;
+    }
     case Kind::Percentage:
         fits = token.type == Type::Percentage;
         break;

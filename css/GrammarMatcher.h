@@ -57,12 +57,15 @@ public:
     [[nodiscard]] double brokenBound() const { return m_bound; }
     [[nodiscard]] bool belowRange() const { return m_below; }
 
-    // The colour names CSS and today's browsers know, lower case.
-    [[nodiscard]] static bool isColourName(QStringView name);
+    // The colour names CSS and today's browsers know, in any case; or CSS 2.1's alone.
+    [[nodiscard]] static bool isColourName(QStringView name, bool css21Only = false);
     // The keywords every property takes alone.
     [[nodiscard]] static bool isWideKeyword(QStringView name);
-    // calc(), min(), max() and clamp(), which stand for any number or length.
+    // calc() and the other functions of CSS Values 4 that stand for any number or
+    // dimension.
     [[nodiscard]] static bool isMathFunction(QStringView name);
+    // em, ex, px, in, cm, mm, pt, pc: the length units of CSS 2.1, in any case.
+    [[nodiscard]] static bool isCss21LengthUnit(QStringView unit);
 
 private:
     using Ends = std::vector<qsizetype>;
@@ -73,6 +76,7 @@ private:
     void anyOrder(const GrammarNode &node, qsizetype at, Ends &out);
     void repeat(const GrammarNode &node, qsizetype at, Ends &out);
     void function(const GrammarNode &node, qsizetype at, Ends &out);
+    void anything(qsizetype at, Ends &out);
     // A leaf: the end of its match, or -1 after noting what went wrong.
     [[nodiscard]] qsizetype leaf(const GrammarNode &node, qsizetype at);
     [[nodiscard]] qsizetype number(const GrammarNode &node, qsizetype at);

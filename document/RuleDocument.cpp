@@ -4,8 +4,12 @@
 #include "Composer.h"
 #include "History.h"
 #include "ReadNote.h"
+#include "RuleContext.h"
 #include "RuleReader.h"
 #include "TextNormal.h"
+#include "TodayCss.h"
+
+#include <algorithm>
 
 RuleDocument::RuleDocument(QObject *parent)
     : QObject(parent)
@@ -18,13 +22,46 @@ RuleDocument::RuleDocument(QObject *parent)
 
 RuleDocument::~RuleDocument() = default;
 
-const ValueVerdict &RuleDocument::verdict(int property) const
+namespace {
+
+// Baseline of the value when it is one keyword the data knows, else of the property.
+QString supportOf(int property, const QString &value)
+{
+    const QString name = Property::at(property).name.toLower();
+    const QString word = value.trimmed().toLower();
+    const bool keyword =
+        !word.isEmpty() && word.size() <= 64 && std::all_of(word.begin(), word.end(), [](QChar c) {
+            return (c >= u'a' && c <= u'z') || (c >= u'0' && c <= u'9') || c == u'-';
+        });
+    const QString ofValue = keyword ? TodayCss::instance().support(name + u' ' + word) : QString();
+    return ofValue.isEmpty() ? TodayCss::instance().support(name) : ofValue;
+}
+
+} // namespace
+
+ValueVerdict RuleDocument::verdict(int property) const
 {
     const QString &value = m_state.values.value(property);
-    auto &[checked, verdict] = m_verdicts[std::size_t(property - 1)];
+    auto &[checked, cached] = m_verdicts[std::size_t(property - 1)];
     if (checked.isNull() || !isSharedText(checked, value)) {
         checked = value;
-        verdict = checkValue(property, value);
+        cached = checkValue(property, value);
+        cached.support = supportOf(property, value);
+    }
+    ValueVerdict verdict = cached;
+    const auto &declarations = m_lines.declarations();
+    if ((verdict.kind != ValueVerdict::Kind::Valid && verdict.kind != ValueVerdict::Kind::Later) ||
+        declarations[std::size_t(property - 1)].isNull())
+        return verdict;
+    const RuleContext context = RuleContext::of(m_state.selector, [&](QStringView name) {
+        const int i = Property::indexOf(name);
+        return declarations[std::size_t(i - 1)].isNull() ? QString() : m_state.values.value(i);
+    });
+    const QString why = context.noEffect(Property::at(property).name.toLower());
+    if (!why.isEmpty()) {
+        verdict.kind = ValueVerdict::Kind::NoEffect;
+        verdict.reason =
+            verdict.reason.isEmpty() ? why : why + QStringLiteral("; ") + verdict.reason;
     }
     return verdict;
 }

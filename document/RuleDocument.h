@@ -44,9 +44,11 @@ public:
     // The rule as written, line by line, and whole.
     [[nodiscard]] const RuleLines &lines() const { return m_lines; }
     [[nodiscard]] QString ruleText() const { return m_lines.text(); }
-    // What the property's value means in CSS. It is found once for each value, so that
-    // paging past a long value does not check it again.
-    [[nodiscard]] const ValueVerdict &verdict(int property) const;
+    // What the property's value means in CSS, with its Baseline support; NoEffect when the
+    // rule writes it and its other declarations or selector make it do nothing
+    // (RuleContext). The value's own meaning is found once for each value, so that paging
+    // past a long value does not check it again.
+    [[nodiscard]] ValueVerdict verdict(int property) const;
     // What the last read of a rule took, or why a text could not be read; empty when there
     // is nothing to say.
     [[nodiscard]] const QString &note() const { return m_note; }

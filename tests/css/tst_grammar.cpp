@@ -1,7 +1,10 @@
 // Value grammars: each construct of the notation, the verdicts and their reasons for
 // property values, every value the catalogue offers, and values too large to be typed.
+#include "DeclarationCheck.h"
 #include "GrammarMatcher.h"
 #include "Property.h"
+#include "RuleContext.h"
+#include "TodayCss.h"
 #include "ValueGrammar.h"
 #include "ValueTokens.h"
 
@@ -14,7 +17,7 @@ namespace {
 // "valid", or the kind, where the fault is and, when `withReason`, why.
 QString describe(const ValueVerdict &v, bool withReason)
 {
-    static const char *const kinds[] = {"valid", "dropped", "invalid"};
+    static const char *const kinds[] = {"valid", "dropped", "invalid", "later", "no effect"};
     QString text = QString::fromLatin1(kinds[int(v.kind)]);
     if (v.kind != ValueVerdict::Kind::Valid)
         text += u" %1+%2"_s.arg(v.at).arg(v.length);
@@ -136,7 +139,11 @@ private Q_SLOTS:
             u"invalid 2+7 klíčové slovo inherit smí stát jen samo");
         row("escaped keyword", u"display", u"\\62 lock");
         // Numbers.
-        row("length units", u"margin", u"1px 2EM 3rem 4Q");
+        row("length units", u"margin", u"1px 2EM 3pc 4mm");
+        row("length units of today",
+            u"margin",
+            u"1px 3rem 4Q",
+            u"later 4+4 hodnota z CSS Values 4; CSS 2.1 ji nemá");
         row("length zero without unit", u"width", u"0");
         row("length without unit", u"margin-left", u"10", u"invalid 0+2 chybí jednotka délky");
         row("length unit apart", u"width", u"10 px", u"invalid 0+2 chybí jednotka délky");
@@ -149,22 +156,40 @@ private Q_SLOTS:
         row("integer with a fraction", u"z-index", u"1.5", u"invalid 0+3 očekává se celé číslo");
         row("integer below range", u"orphans", u"0", u"invalid 0+1 hodnota musí být nejméně 1");
         row("listed number", u"font-weight", u"700");
-        row("number not listed",
+        row("number of today",
             u"font-weight",
             u"450",
-            u"invalid 0+3 toto číslo zde není dovoleno");
-        row("calc for a length", u"width", u"calc(100% - 2 * (1em + 1px))");
-        row("calc for an integer", u"z-index", u"CALC(1 + 2)");
+            u"later 0+3 hodnota z CSS Fonts 4; CSS 2.1 ji nemá");
+        row("number neither allows",
+            u"font-weight",
+            u"1001",
+            u"invalid 0+4 toto číslo zde není dovoleno");
+        row("calc for a length",
+            u"width",
+            u"calc(100% - 2 * (1em + 1px))",
+            u"later 0+5 hodnota z CSS Values 4; CSS 2.1 ji nemá");
+        row("calc for an integer", u"z-index", u"CALC(1 + 2)", u"later 0+5");
         row("calc unclosed", u"width", u"calc(1px", u"invalid 8+0 neuzavřená závorka");
         row("calc empty", u"width", u"calc()", u"invalid 5+1 funkci chybí argument");
         // Colours.
-        row("colour hex", u"border-color", u"#abc #AABBCC #abcd #aabbccdd");
+        row("colour hex", u"border-color", u"#abc #AABBCC");
+        row("colour hex with alpha",
+            u"border-color",
+            u"#abc #abcd",
+            u"later 5+5 hodnota z CSS Color 4; CSS 2.1 ji nemá");
         row("colour hex bad", u"color", u"#ggg", u"invalid 0+4 neplatná barva");
         row("colour hex five", u"color", u"#abcde", u"invalid 0+6 neplatná barva");
-        row("colour keywords", u"border-color", u"orange ButtonFace currentColor rebeccapurple");
-        row("colour functions",
+        row("colour keywords", u"border-color", u"orange ButtonFace transparent");
+        row("colour keywords of today", u"color", u"currentColor", u"later 0+12");
+        row("colour functions", u"border-color", u"rgb(1, 2, 300) rgb(10%,20%,30%)");
+        row("colour functions of today",
             u"border-color",
-            u"rgb(1, 2, 300) rgb(10%,20%,30%) rgba(0 0 0 / 50%) hsl(120deg 50% 50%)");
+            u"rgb(1 2 3) rgba(0 0 0 / 50%) hsl(120deg 50% 50%)",
+            u"later 0+4 hodnota z CSS Color 4; CSS 2.1 ji nemá");
+        row("colour function of today's grammar",
+            u"color",
+            u"oklch(70% 0.1 200)",
+            u"later 0+6 hodnota z CSS Color 5; CSS 2.1 ji nemá");
         row("colour function mixed", u"color", u"rgb(10%, 20, 30)", u"invalid 9+2");
         row("colour function short", u"color", u"rgb(1,2)", u"invalid 7+1 funkci chybí argument");
         row("colour hue unit", u"color", u"hsl(10px, 50%, 50%)", u"invalid 4+4 neplatná jednotka");
@@ -197,10 +222,8 @@ private Q_SLOTS:
             u"content",
             u"open-quote counter(a) \"x\" counters(b, '.', upper-roman) "
             u"attr(title) url(i.png)");
-        row("counter style unknown",
-            u"content",
-            u"counter(a, rounded)",
-            u"invalid 11+7 neznámé klíčové slovo");
+        row("counter style of today", u"content", u"counter(a, rounded)", u"later 11+7");
+        row("counter style bad", u"content", u"counter(a, 1)", u"invalid 11+1");
         row("shape with commas", u"clip", u"rect(1px, auto, 2px, 3px)");
         row("shape with spaces", u"clip", u"rect(1px auto 2px 3px)");
         row("shape short", u"clip", u"rect(1px, 2px)", u"invalid 13+1 funkci chybí argument");
@@ -248,9 +271,15 @@ private Q_SLOTS:
             u"invalid 0+1 chybí hodnota před !important");
         row("important misspelt", u"color", u"red !importent", u"invalid 4+1 neočekávaný znak");
         row("inherit", u"width", u"inherit");
-        row("initial, unset, revert", u"color", u"REVERT");
+        row("initial, unset, revert",
+            u"color",
+            u"REVERT",
+            u"later 0+6 hodnota z CSS Cascade 4; CSS 2.1 ji nemá");
         row("inherit with more", u"width", u"inherit 2px", u"invalid 8+3 přebývající hodnota");
-        row("var", u"margin", u"var(--gap) auto");
+        row("var",
+            u"margin",
+            u"var(--gap) auto",
+            u"later 0+15 hodnota z CSS Variables 2; CSS 2.1 ji nemá");
         row("var unclosed", u"color", u"var(--x", u"invalid 7+0 neuzavřená závorka");
         row("var then a semicolon", u"color", u"var(--x); x", u"invalid 8+1 neočekávaný znak");
         row("semicolon", u"color", u"red; margin: 0", u"invalid 3+1 neočekávaný znak");
@@ -280,6 +309,27 @@ private Q_SLOTS:
         row("dropped property, bad value", u"size", u"-1in", u"invalid 0+4");
         row("dropped property, any order", u"marks", u"cross crop", u"dropped 0+10");
         row("today's font-stretch", u"font-stretch", u"semi-condensed");
+        row("dropped, back today",
+            u"page",
+            u"auto",
+            u"later 0+4 hodnota z CSS Page 3; CSS 2.1 ji nemá");
+        row("dropped, in today's grammar but no browser", u"display", u"run-in", u"dropped 0+6");
+        // Today's CSS decides what CSS 2.1's grammar does not take.
+        row("keyword of today",
+            u"display",
+            u"flex",
+            u"later 0+4 hodnota z CSS Display 4; CSS 2.1 ji nemá");
+        row("two keywords of today", u"display", u"inline flex", u"later 7+4");
+        row("keyword neither has", u"display", u"flexx", u"invalid 0+5 neznámé klíčové slovo");
+        row("function of today",
+            u"width",
+            u"fit-content(20em)",
+            u"later 0+12 hodnota z CSS Grid 2; CSS 2.1 ji nemá");
+        row("layers of today",
+            u"background",
+            u"url(a.png), linear-gradient(red, blue)",
+            u"later 10+1");
+        row("today's grammar bounds", u"width", u"fit-content(-1px)", u"invalid 0+12");
         row("empty string",
             u"content",
             u"empty string",
@@ -315,7 +365,7 @@ private Q_SLOTS:
                                   u"Font-stretch: wider"_s,
                                   u"Font-stretch: narrower"_s};
         const QStringList droppedProperties{u"Marker-offset"_s, u"Marks"_s, u"Page"_s, u"Size"_s};
-        int counts[3] = {0, 0, 0};
+        int counts[4] = {0, 0, 0, 0};
         for (const int i : Property::indices()) {
             const Property &p = Property::at(i);
             QCOMPARE(p.grammar.isEmpty(), droppedProperties.contains(p.name));
@@ -324,8 +374,10 @@ private Q_SLOTS:
                     continue;
                 const ValueVerdict v = checkValue(i, value);
                 const QString item = p.name + u": "_s + value;
+                // CSS 2.1 dropped the page property; browsers have it again.
                 const ValueVerdict::Kind expected =
-                    item == u"Content: empty string"_s ? ValueVerdict::Kind::Invalid
+                    item == u"Page: auto"_s              ? ValueVerdict::Kind::Later
+                    : item == u"Content: empty string"_s ? ValueVerdict::Kind::Invalid
                     : dropped.contains(item) || droppedProperties.contains(p.name)
                         ? ValueVerdict::Kind::DroppedInCss21
                         : ValueVerdict::Kind::Valid;
@@ -334,7 +386,198 @@ private Q_SLOTS:
                 ++counts[int(v.kind)];
             }
         }
-        QCOMPARE(QList<int>(std::begin(counts), std::end(counts)), QList<int>({591, 19, 1}));
+        QCOMPARE(QList<int>(std::begin(counts), std::end(counts)), QList<int>({591, 17, 1, 2}));
+    }
+
+    // Declarations of any property, as the pane and the cascade judge them.
+    void declarations_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<QString>("expected");
+        QTest::addColumn<bool>("accepted"); // browserAccepts()
+        const auto row = [](const char *name,
+                            const char16_t *property,
+                            const char16_t *value,
+                            const char16_t *expected,
+                            bool accepted) {
+            QTest::newRow(name) << QString::fromUtf16(property) << QString::fromUtf16(value)
+                                << QString::fromUtf16(expected) << accepted;
+        };
+        row("catalogue in any case", u"COLOR", u"Red", u"valid", true);
+        row("catalogue invalid", u"color", u"reed", u"invalid 0+4", false);
+        row("property of today",
+            u"gap",
+            u"1rem",
+            u"later 0+4 vlastnost z CSS Gaps 1; CSS 2.1 ji nemá",
+            true);
+        row("property of today, bad value",
+            u"border-radius",
+            u"4 px",
+            u"invalid 0+1 chybí jednotka délky",
+            false);
+        row("property of today, wide keyword", u"Transition", u"unset", u"later 0+5", true);
+        row("property of today, var()", u"aspect-ratio", u"var(--r) / 2", u"later 0+12", true);
+        row("grid lines",
+            u"grid-template-columns",
+            u"[a] repeat(2, 1fr) [b c] 10px",
+            u"later 0+29",
+            true);
+        row("grid lines unclosed", u"grid-template-columns", u"[a 1fr", u"invalid 3+3", false);
+        row("empty group not allowed", u"background-position-x", u"left, ", u"invalid 5+0", false);
+        row("legacy alias",
+            u"-webkit-transition",
+            u"opacity 1s",
+            u"later 0+10 vlastnost z CSS Transitions 1; CSS 2.1 ji nemá; předpona patří jen "
+            u"prohlížeči, který ji zavedl",
+            true);
+        row("prefixed, by the bare grammar",
+            u"-moz-border-radius",
+            u"4px / 2px",
+            u"later 0+9",
+            true);
+        row("prefixed, bad value", u"-moz-border-radius", u"4", u"invalid 0+1", false);
+        row("prefixed catalogue property",
+            u"-webkit-margin-top",
+            u"1px",
+            u"later -1+0 předpona patří jen prohlížeči, který ji zavedl",
+            true);
+        row("a browser's own property", u"-webkit-font-smoothing", u"antialiased", u"valid", true);
+        row("custom property", u"--brand", u"{ not } a [ value ]", u"valid", true);
+        row("unknown name", u"colr", u"red", u"invalid -1+0 neznámá vlastnost", false);
+        row("dropped by all", u"display", u"compact", u"dropped 0+7", false);
+        row("dropped property", u"marks", u"crop", u"dropped 0+4", false);
+    }
+
+    void declarations()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, value);
+        QFETCH(QString, expected);
+        const ValueVerdict verdict = checkDeclaration(declarationKey(name), value);
+        QCOMPARE(describe(verdict, expected.count(u' ') >= 2), expected);
+        QTEST(browserAccepts(name, value), "accepted");
+    }
+
+    // Whether a declaration does anything, from the rule's selector and other declarations.
+    void noEffect_data()
+    {
+        QTest::addColumn<QString>("selector");
+        QTest::addColumn<QString>("declarations");
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<QString>("expected"); // the reason's first word, or none
+        const auto row = [](const char *name,
+                            const char16_t *selector,
+                            const char16_t *declared,
+                            const char16_t *property,
+                            const char16_t *expected) {
+            QTest::newRow(name) << QString::fromUtf16(selector) << QString::fromUtf16(declared)
+                                << QString::fromUtf16(property) << QString::fromUtf16(expected);
+        };
+        const char16_t *const none = u"";
+        const char16_t *const positioned = u"nemá účinek, dokud je position static";
+        const char16_t *const inlineSize =
+            u"nemá účinek u řádkového prvku, který není nahrazený (jako span nebo a)";
+        const char16_t *const block = u"nemá účinek u blokového prvku";
+        const char16_t *const list =
+            u"nemá účinek u prvku, který není položkou seznamu (display: list-item, li)";
+        const char16_t *const inlineText = u"nemá účinek u řádkového prvku";
+        row("offset, static by default", u".x", none, u"top", positioned);
+        row("z-index, static", u"div", u"position: STATIC !important", u"z-index", positioned);
+        row("offset, positioned", u"div", u"position: relative", u"left", none);
+        row("offset, position unknown", u"div", u"position: var(--p)", u"left", none);
+        row("width on span", u"p > span.x", none, u"width", inlineSize);
+        row("margin-top on a", u"a:hover", none, u"margin-top", inlineSize);
+        row("margin-left on a", u"a", none, u"margin-left", none);
+        row("height on a block made inline", u"div", u"display: inline", u"height", inlineSize);
+        row("width on a span made a block", u"span", u"display: block", u"width", none);
+        row("width on a floating span", u"span", u"float: left", u"width", none);
+        row("width on img", u"img", none, u"width", none);
+        row("width, element unknown", u".x", u"display: inline", u"width", none);
+        row("vertical-align on a block", u"div", none, u"vertical-align", block);
+        row("vertical-align on a flex box", u".x", u"display: flex", u"vertical-align", block);
+        row("vertical-align on a cell", u"td", none, u"vertical-align", none);
+        row("vertical-align on a span", u"span", none, u"vertical-align", none);
+        row("vertical-align, element unknown", u".x", none, u"vertical-align", none);
+        row("list-style on div", u"div", none, u"list-style-type", list);
+        row("list-style on li", u"ul li", none, u"list-style", none);
+        row("list-style on ul, inherited", u"ul", u"display: flex", u"list-style", none);
+        row("list-style made an item",
+            u"div",
+            u"display: block list-item",
+            u"list-style-image",
+            none);
+        row("list-style, element unknown", u".x", u"display: block", u"list-style-position", none);
+        row("border-spacing, collapsed",
+            u"table",
+            u"border-collapse: collapse",
+            u"border-spacing",
+            u"nemá účinek, když je border-collapse collapse");
+        row("border-spacing, separate",
+            u"table",
+            u"border-collapse: separate",
+            u"border-spacing",
+            none);
+        row("float, absolute",
+            u".x",
+            u"position: fixed",
+            u"float",
+            u"nemá účinek u prvku s position absolute nebo fixed");
+        row("float, relative", u".x", u"position: relative", u"float", none);
+        row("text-align on span", u"span", none, u"text-align", inlineText);
+        row("text-indent made inline", u".x", u"display: inline", u"text-indent", inlineText);
+        row("text-align on inline-block", u"span", u"display: inline-block", u"text-align", none);
+        row("text-align on an absolute span", u"span", u"position: absolute", u"text-align", none);
+        row("selectors that agree", u"h1 span, div > span", none, u"text-align", inlineText);
+        row("selectors that differ", u"span, div", none, u"text-align", none);
+        row("pseudo-element", u"span::before", none, u"text-align", none);
+        row("legacy pseudo-element", u"p:first-line", none, u"vertical-align", none);
+        row("attribute with spaces", u"div[title=\"a b\"] > a", none, u"height", inlineSize);
+        row("element in a function only", u":is(span)", none, u"text-align", none);
+    }
+
+    void noEffect()
+    {
+        QFETCH(QString, selector);
+        QFETCH(QString, declarations);
+        QFETCH(QString, property);
+        QHash<QString, QString> declared;
+        for (const QString &d : declarations.split(u';', Qt::SkipEmptyParts))
+            declared.insert(d.section(u':', 0, 0).trimmed(), d.section(u':', 1));
+        const RuleContext context = RuleContext::of(
+            selector, [&declared](QStringView name) { return declared.value(name.toString()); });
+        QTEST(context.noEffect(property), "expected");
+    }
+
+    void baseline_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("widely") << u"display flex"_s << u"Baseline: široce dostupné od 2018"_s;
+        QTest::newRow("newly") << u"alignment-baseline"_s << u"Baseline: nově dostupné od 2026"_s;
+        QTest::newRow("limited") << u"caption-side top-outside"_s
+                                 << u"Omezená podpora: chybí v Chrome, Edge, Firefox, Safari"_s;
+        QTest::newRow("no entry") << u"display flexx"_s << QString();
+    }
+
+    void baseline()
+    {
+        QFETCH(QString, key);
+        QTEST(TodayCss::instance().support(key), "expected");
+    }
+
+    // Every grammar of today's CSS compiles, and takes a value its property is known for.
+    void todayGrammars()
+    {
+        const TodayCss &today = TodayCss::instance();
+        QVERIFY(today.count() > 700);
+        for (int i = 0; i < today.count(); ++i) {
+            const int key = declarationKey(today.property(i).name);
+            QVERIFY2(checkDeclaration(key, u"inherit").kind != ValueVerdict::Kind::Invalid,
+                     qPrintable(today.property(i).name));
+            QVERIFY2(checkDeclaration(key, u"!").kind == ValueVerdict::Kind::Invalid,
+                     qPrintable(today.property(i).name));
+        }
     }
 
     // Pastes that large must not hang the check, nor be judged wrongly for their size.

@@ -59,9 +59,9 @@ QString pngDataUri(QRgb colour)
     return u"data:image/png;base64,"_s + QString::fromLatin1(png.toBase64());
 }
 
-// Where a picture has a colour (each channel within 12), or dark ink for `c` 0: the runs of
-// rows that have it (gaps of up to 2 rows bridged), each with its first and last column,
-// and the runs of columns. Compared with a browser's picture, these are the edges of boxes,
+// Where a picture has a colour (each channel within 12), or ink (dark in every channel) for `c` 0:
+// the runs of rows that have it (gaps of up to 2 rows bridged), each with its first and last
+// column, and the runs of columns. Compared with a browser's picture, these are the edges of boxes,
 // the text's lines and their ends.
 QList<int> edges(const QImage &image, QRgb c)
 {
@@ -74,7 +74,7 @@ QList<int> edges(const QImage &image, QRgb c)
     const auto has = [&](int x, int y) {
         const QRgb p = image.pixel(x, y);
         if (c == 0)
-            return qGray(p) < 100 && QColor(p).saturation() <= 64;
+            return std::max({qRed(p), qGreen(p), qBlue(p)}) < 110;
         const auto at = [&](int dx, int dy) {
             return image.valid(x + dx, y + dy) && near(image.pixel(x + dx, y + dy));
         };
