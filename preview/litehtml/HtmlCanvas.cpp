@@ -797,8 +797,14 @@ private:
         area.addRect(m_area);
         p.setClipPath(clip.intersected(area), Qt::IntersectClip);
         QPen pen(c, width, Qt::CustomDashLine, dotted ? Qt::RoundCap : Qt::FlatCap);
-        // A dot is a dash of no length with round ends, one width across.
-        pen.setDashPattern(dotted ? QList<qreal>{0.01, 2} : QList<qreal>{3, 3});
+        // A dot is a dash of no length with round ends, one width across. A dash is two
+        // widths long, and as browsers draw them, the side starts and ends with one: the
+        // gaps, about a width, share what is left.
+        const qreal dashes =
+            std::max<qreal>(2, std::round((middle.length() + width) / (3 * width)));
+        const qreal gap =
+            std::max<qreal>(width / 100, middle.length() - dashes * 2 * width) / (dashes - 1);
+        pen.setDashPattern(dotted ? QList<qreal>{0.01, 2} : QList<qreal>{2, gap / width});
         p.setPen(pen);
         p.setRenderHint(QPainter::Antialiasing, dotted);
         // The first dot sits inside the corner, not half outside it.
