@@ -11,11 +11,6 @@ using Type = CssToken::Type;
 
 namespace {
 
-QString tr(const char *text)
-{
-    return QCoreApplication::translate("NoEffect", text);
-}
-
 bool isOneOf(QStringView word, std::initializer_list<QStringView> words)
 {
     return std::find(words.begin(), words.end(), word) != words.end();
@@ -170,9 +165,9 @@ QString RuleContext::elementOf(QStringView selector)
 
 QString RuleContext::noEffect(QStringView property) const
 {
-    const QString shown = display.isNull() ? defaultDisplay(element)
+    const QString shown = display.isNull()                     ? defaultDisplay(element)
                           : display == QStringView(Unreadable) ? QString()
-                                                  : display;
+                                                               : display;
     // Floating and absolute positioning make any box a block.
     const bool blockified = floating == u"left" || floating == u"right" ||
                             position == u"absolute" || position == u"fixed";
@@ -184,22 +179,27 @@ QString RuleContext::noEffect(QStringView property) const
         (blockified && shown != u"none");
     if (isOneOf(property, {u"top", u"right", u"bottom", u"left", u"z-index"}) &&
         (position.isNull() || position == u"static"))
-        return tr("nemá účinek, dokud je position static");
+        return QCoreApplication::translate("NoEffect", "nemá účinek, dokud je position static");
     if (isOneOf(property, {u"width", u"height", u"margin-top", u"margin-bottom"}) && isInline &&
         !defaultDisplay(element).isEmpty() && !isReplaced(element))
-        return tr("nemá účinek u řádkového prvku, který není nahrazený (jako span nebo a)");
+        return QCoreApplication::translate(
+            "NoEffect", "nemá účinek u řádkového prvku, který není nahrazený (jako span nebo a)");
     if (property == u"vertical-align" && isBlock)
-        return tr("nemá účinek u blokového prvku");
+        return QCoreApplication::translate("NoEffect", "nemá účinek u blokového prvku");
     // The lists' own elements hand list-style down to their items.
     if (property.startsWith(u"list-style") && !shown.isEmpty() && !shown.contains(u"list-item") &&
         !defaultDisplay(element).isEmpty() &&
         !isOneOf(element, {u"li", u"ul", u"ol", u"menu", u"dir"}))
-        return tr("nemá účinek u prvku, který není položkou seznamu (display: list-item, li)");
+        return QCoreApplication::translate(
+            "NoEffect",
+            "nemá účinek u prvku, který není položkou seznamu (display: list-item, li)");
     if (property == u"border-spacing" && borderCollapse == u"collapse")
-        return tr("nemá účinek, když je border-collapse collapse");
+        return QCoreApplication::translate("NoEffect",
+                                           "nemá účinek, když je border-collapse collapse");
     if (property == u"float" && (position == u"absolute" || position == u"fixed"))
-        return tr("nemá účinek u prvku s position absolute nebo fixed");
+        return QCoreApplication::translate("NoEffect",
+                                           "nemá účinek u prvku s position absolute nebo fixed");
     if ((property == u"text-align" || property == u"text-indent") && isInline)
-        return tr("nemá účinek u řádkového prvku");
+        return QCoreApplication::translate("NoEffect", "nemá účinek u řádkového prvku");
     return {};
 }

@@ -152,7 +152,8 @@ QString failureReason(const GrammarMatcher &m, const CompiledGrammar &grammar,
 
 namespace {
 
-QString tr(const char *text)
+// A reason from the property table, marked there for translation.
+QString translated(const char *text)
 {
     return QCoreApplication::translate("ValueGrammar", text);
 }
@@ -201,7 +202,10 @@ Prepared::Prepared(QStringView value)
         return;
     }
     if (t.isEmpty()) {
-        decided = verdict(Kind::Invalid, 0, written.size(), tr("chybí hodnota"));
+        decided = verdict(Kind::Invalid,
+                          0,
+                          written.size(),
+                          QCoreApplication::translate("ValueGrammar", "chybí hodnota"));
         return;
     }
     end = t.size();
@@ -211,7 +215,11 @@ Prepared::Prepared(QStringView value)
         t[end - 2].blockEnd == t.size())
         end -= 2;
     if (end == 0) {
-        decided = verdict(Kind::Invalid, t[0].begin, t[0].end, tr("chybí hodnota před !important"));
+        decided =
+            verdict(Kind::Invalid,
+                    t[0].begin,
+                    t[0].end,
+                    QCoreApplication::translate("ValueGrammar", "chybí hodnota před !important"));
         return;
     }
     begin = t[0].begin;
@@ -222,7 +230,10 @@ Prepared::Prepared(QStringView value)
             t[apart].close >= t.size()
                 ? verdict(
                       Kind::Invalid, finish, finish, Css::faultText(Css::Fault::UnclosedBracket))
-                : verdict(Kind::Invalid, t[apart].begin, t[apart].end, tr("neočekávaný znak"));
+                : verdict(Kind::Invalid,
+                          t[apart].begin,
+                          t[apart].end,
+                          QCoreApplication::translate("ValueGrammar", "neočekávaný znak"));
 }
 
 // The level of CSS Cascade that brought each CSS-wide keyword but inherit.
@@ -307,16 +318,19 @@ ValueVerdict laterThanCss21(const Prepared &value, const CompiledGrammar &gramma
                     Kind::Later,
                     tokens[0].begin,
                     tokens[0].end,
-                    tr("hodnota z %1; CSS 2.1 ji nemá").arg(QLatin1StringView(wide.module)));
+                    QCoreApplication::translate("ValueGrammar", "hodnota z %1; CSS 2.1 ji nemá")
+                        .arg(QLatin1StringView(wide.module)));
         }
     }
     for (qsizetype i = 0; i < value.end; ++i) {
         const QString module = laterModule(tokens, i, grammar);
         if (!module.isEmpty())
-            return value.verdict(Kind::Later,
-                                 tokens[i].begin,
-                                 tokens[i].end,
-                                 tr("hodnota z %1; CSS 2.1 ji nemá").arg(module));
+            return value.verdict(
+                Kind::Later,
+                tokens[i].begin,
+                tokens[i].end,
+                QCoreApplication::translate("ValueGrammar", "hodnota z %1; CSS 2.1 ji nemá")
+                    .arg(module));
     }
     return {};
 }
@@ -378,7 +392,11 @@ ValueVerdict laterValue(int today, const Prepared &value, const CompiledGrammar 
     }
     if (module.isEmpty())
         module = TodayCss::instance().property(today).module;
-    return value.verdict(Kind::Later, from, to, tr("hodnota z %1; CSS 2.1 ji nemá").arg(module));
+    return value.verdict(
+        Kind::Later,
+        from,
+        to,
+        QCoreApplication::translate("ValueGrammar", "hodnota z %1; CSS 2.1 ji nemá").arg(module));
 }
 
 ValueVerdict invalid(const Prepared &value, const GrammarMatcher &failed,
@@ -400,10 +418,12 @@ ValueVerdict checkToday(int today, QStringView text)
     std::optional<GrammarMatcher> failed;
     const TodayCss::Property &p = TodayCss::instance().property(today);
     if (todayAccepts(today, value, &failed))
-        return value.verdict(Kind::Later,
-                             value.begin,
-                             value.finish,
-                             tr("vlastnost z %1; CSS 2.1 ji nemá").arg(p.module));
+        return value.verdict(
+            Kind::Later,
+            value.begin,
+            value.finish,
+            QCoreApplication::translate("ValueGrammar", "vlastnost z %1; CSS 2.1 ji nemá")
+                .arg(p.module));
     return invalid(value, *failed, TodayCss::instance().grammar(today));
 }
 
@@ -425,7 +445,7 @@ ValueVerdict checkValue(int property, QStringView text)
                                                                           : Kind::Invalid,
                              value.begin,
                              value.finish,
-                             tr(note.reason));
+                             translated(note.reason));
     };
     if (value.anyValue()) { // as good as the property itself
         if (grammar.root() >= 0)
@@ -433,7 +453,8 @@ ValueVerdict checkValue(int property, QStringView text)
                        ? value.verdict(Kind::Later,
                                        value.begin,
                                        value.finish,
-                                       tr("hodnota z %1; CSS 2.1 ji nemá")
+                                       QCoreApplication::translate("ValueGrammar",
+                                                                   "hodnota z %1; CSS 2.1 ji nemá")
                                            .arg(TodayCss::instance().functionModule(u"var")))
                        : laterThanCss21(value, grammar);
         return backToday(property, value, grammar)
@@ -499,13 +520,18 @@ ValueVerdict checkDeclaration(int key, QStringView value)
     if (key == 0)
         return {};
     if (key == UnknownPropertyKey)
-        return {Kind::Invalid, -1, 0, tr("neznámá vlastnost"), {}};
+        return {Kind::Invalid,
+                -1,
+                0,
+                QCoreApplication::translate("ValueGrammar", "neznámá vlastnost"),
+                {}};
     const int property = key & ~PrefixBit;
     ValueVerdict verdict = property <= PropertyCount
                                ? checkValue(property, value)
                                : checkToday(property - PropertyCount - 1, value);
     if ((key & PrefixBit) && verdict.kind != Kind::Invalid) {
-        const QString prefixNote = tr("předpona patří jen prohlížeči, který ji zavedl");
+        const QString prefixNote = QCoreApplication::translate(
+            "ValueGrammar", "předpona patří jen prohlížeči, který ji zavedl");
         verdict.kind = verdict.kind == Kind::Valid ? Kind::Later : verdict.kind;
         verdict.reason =
             verdict.reason.isEmpty() ? prefixNote : verdict.reason + u"; "_s + prefixNote;

@@ -17,6 +17,21 @@
     </message>
 </context>
 <context>
+    <name>Baseline</name>
+    <message>
+        <source>Baseline: široce dostupné od %1</source>
+        <translation>Baseline: widely available since %1</translation>
+    </message>
+    <message>
+        <source>Baseline: nově dostupné od %1</source>
+        <translation>Baseline: newly available since %1</translation>
+    </message>
+    <message>
+        <source>Omezená podpora: chybí v %1</source>
+        <translation>Limited support: not in %1</translation>
+    </message>
+</context>
+<context>
     <name>Fault</name>
     <message>
         <source>neuzavřený komentář</source>
@@ -179,6 +194,37 @@
     <message>
         <source>ukáže, jak pravidlo vypadá na ukázce prvku (%1)</source>
         <translation>shows how the rule looks on a sample of the element (%1)</translation>
+    </message>
+</context>
+<context>
+    <name>NoEffect</name>
+    <message>
+        <source>nemá účinek, dokud je position static</source>
+        <translation>has no effect while position is static</translation>
+    </message>
+    <message>
+        <source>nemá účinek u řádkového prvku, který není nahrazený (jako span nebo a)</source>
+        <translation>has no effect on a non-replaced inline element (such as span or a)</translation>
+    </message>
+    <message>
+        <source>nemá účinek u blokového prvku</source>
+        <translation>has no effect on a block</translation>
+    </message>
+    <message>
+        <source>nemá účinek u prvku, který není položkou seznamu (display: list-item, li)</source>
+        <translation>has no effect on an element that is no list item (display: list-item, li)</translation>
+    </message>
+    <message>
+        <source>nemá účinek, když je border-collapse collapse</source>
+        <translation>has no effect while border-collapse is collapse</translation>
+    </message>
+    <message>
+        <source>nemá účinek u prvku s position absolute nebo fixed</source>
+        <translation>has no effect on an element with position absolute or fixed</translation>
+    </message>
+    <message>
+        <source>nemá účinek u řádkového prvku</source>
+        <translation>has no effect on an inline element</translation>
     </message>
 </context>
 <context>
@@ -930,6 +976,22 @@
     <message>
         <source>chybí hodnota před !important</source>
         <translation>the value before !important is missing</translation>
+    </message>
+    <message>
+        <source>hodnota z %1; CSS 2.1 ji nemá</source>
+        <translation>a value of %1, which CSS 2.1 does not have</translation>
+    </message>
+    <message>
+        <source>vlastnost z %1; CSS 2.1 ji nemá</source>
+        <translation>a property of %1, which CSS 2.1 does not have</translation>
+    </message>
+    <message>
+        <source>neznámá vlastnost</source>
+        <translation>unknown property</translation>
+    </message>
+    <message>
+        <source>předpona patří jen prohlížeči, který ji zavedl</source>
+        <translation>the prefix is the browser&apos;s own</translation>
     </message>
 </context>
 <context>
