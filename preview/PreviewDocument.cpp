@@ -183,6 +183,28 @@ constexpr QStringView CatalogueNotDrawn =
     u"outline-color outline-style outline-width quotes table-layout text-shadow unicode-bidi "
     u"word-spacing";
 
+// Values litehtml 0.6 reads but draws as something else: justified lines stay left, a
+// raised or lowered span stays on the baseline, an inside marker stays outside. The
+// declaration still goes to it, and the line under the picture names it.
+constexpr std::array<std::pair<QStringView, QStringView>, 5> ValuesNotDrawn{{
+    {u"text-align", u"justify"},
+    {u"vertical-align", u"super"},
+    {u"vertical-align", u"sub"},
+    {u"list-style-position", u"inside"},
+    {u"list-style", u"inside"},
+}};
+
+// Whether the value, as litehtml draws it, differs from a browser's picture.
+bool drawnOtherwise(QStringView name, QStringView value)
+{
+    return std::ranges::any_of(ValuesNotDrawn, [&](const auto &entry) {
+        return entry.first == name &&
+               std::ranges::any_of(value.tokenize(u' ', Qt::SkipEmptyParts), [&](QStringView word) {
+                   return word.compare(entry.second, Qt::CaseInsensitive) == 0;
+               });
+    });
+}
+
 // Properties outside the catalogue that litehtml 0.6 draws.
 constexpr QStringView OtherDrawn =
     u"background-clip background-origin background-size border-radius border-top-left-radius "
@@ -454,6 +476,8 @@ void PreviewDocument::addDeclarations(const QList<std::pair<QString, QString>> &
             addOnce(m_leftOut, tr("%1 (hodnota delší než %2 znaků)").arg(name).arg(MaxValueLength));
             continue;
         }
+        if (drawnOtherwise(name, value))
+            addOnce(m_notDrawn, name + u": "_s + value);
         if (!m_style.isEmpty())
             m_style += u"; "_s;
         m_style += name + u": "_s + borders.adapted(name, value);
