@@ -51,6 +51,11 @@ QImage PreviewCanvas::draw(const PreviewDocument &document, int width, int minim
                       : QImage();
 }
 
+QStringList PreviewCanvas::imageFaults() const
+{
+    return m_renderer ? m_renderer->imageFaults() : QStringList();
+}
+
 QImage PreviewCanvas::render(const PreviewRule &rule, QSize size)
 {
     PreviewCanvas canvas;

@@ -23,6 +23,9 @@ public:
     [[nodiscard]] QImage draw(const PreviewDocument &document, int width, int minimumHeight,
                               qreal devicePixelRatio);
 
+    // As PreviewRenderer::imageFaults().
+    [[nodiscard]] QStringList imageFaults() const;
+
     // The top `size` of the rule's page laid out to size.width(), one device pixel to a
     // pixel; null when it took too long or the plugin could not be loaded.
     [[nodiscard]] static QImage render(const PreviewRule &rule, QSize size);

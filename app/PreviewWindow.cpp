@@ -5,11 +5,15 @@
 #include "PreviewRenderer.h"
 #include "RuleDocument.h"
 
+#include <QKeyEvent>
 #include <QLabel>
+#include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QTimer>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -60,8 +64,39 @@ void PreviewWindow::ruleChanged()
 
 void PreviewWindow::showEvent(QShowEvent *event)
 {
+    if (!m_placed && parentWidget() != nullptr && !event->spontaneous()) {
+        m_placed = true;
+        placeBeside(parentWidget()->frameGeometry());
+    }
     QWidget::showEvent(event);
     m_timer->start();
+}
+
+void PreviewWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+        close();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+// Beside the main window, right or else left, where the screen has room for it; else over
+// the main window's right part. Never larger than the screen's free part, nor outside it.
+void PreviewWindow::placeBeside(const QRect &main)
+{
+    const QScreen *const screen = parentWidget()->screen();
+    const QRect free = screen->availableGeometry();
+    // The frame's thickness, as far as it is known before the first show.
+    const QSize frame = frameGeometry().size() - geometry().size();
+    const QSize outer = (size() + frame).boundedTo(free.size());
+    resize(outer - frame);
+    int x = main.right() + 1;
+    if (x + outer.width() - 1 > free.right())
+        x = main.left() - outer.width() >= free.left() ? main.left() - outer.width()
+                                                       : main.right() + 1 - outer.width();
+    x = std::clamp(x, free.left(), free.right() + 1 - outer.width());
+    const int y = std::clamp(main.top(), free.top(), free.bottom() + 1 - outer.height());
+    move(x, y);
 }
 
 void PreviewWindow::resizeEvent(QResizeEvent *event)
@@ -80,7 +115,7 @@ void PreviewWindow::redraw()
     if (document.html() == m_drawnHtml && document.addresses() == m_drawnAddresses &&
         size == m_drawnSize && ratio == m_drawnRatio) {
         if (!m_timedOut)
-            m_info->setText(document.info());
+            m_info->setText(document.info() + m_drawnFaults);
         return;
     }
     PreviewCanvas canvas;
@@ -94,7 +129,10 @@ void PreviewWindow::redraw()
     m_drawnSize = size;
     m_drawnRatio = ratio;
     m_picture->setPixmap(QPixmap::fromImage(page));
-    QString info = document.info();
+    const QStringList faults = canvas.imageFaults();
+    m_drawnFaults =
+        faults.isEmpty() ? QString() : tr(" Nelze přečíst: %1.").arg(faults.join(u"; "_s));
+    QString info = document.info() + m_drawnFaults;
     m_timedOut = page.isNull();
     if (m_timedOut)
         info.prepend(tr("Vykreslení trvalo déle než %1 ms, a tak bylo zastaveno. ")

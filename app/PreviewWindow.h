@@ -26,11 +26,14 @@ public:
 protected:
     void showEvent(QShowEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    // Esc closes the preview.
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     // On every change of the rule: costs no more than starting a timer.
     void ruleChanged();
     void redraw();
+    void placeBeside(const QRect &main);
 
     const RuleDocument *const m_document;
     QTimer *const m_timer;
@@ -42,5 +45,7 @@ private:
     QStringList m_drawnAddresses;
     QSize m_drawnSize;
     qreal m_drawnRatio = 0;
+    QString m_drawnFaults;   // what the info line says of the pictures that could not be read
     bool m_timedOut = false; // the drawing was stopped, which the info line says
+    bool m_placed = false;   // beside the main window, at the first show
 };

@@ -2,6 +2,7 @@
 
 #include <QFont>
 #include <QImage>
+#include <QStringList>
 #include <QtPlugin>
 
 class PreviewDocument;
@@ -23,7 +24,9 @@ public:
     // but at least `minimumHeight` and at most MaxHeight; null when it took too long.
     [[nodiscard]] virtual QImage draw(const PreviewDocument &document, int width, int minimumHeight,
                                       qreal devicePixelRatio) = 0;
+    // The data: pictures of the last drawing that could not be read, and why, in Czech.
+    [[nodiscard]] virtual QStringList imageFaults() const = 0;
 };
 
-#define PreviewRenderer_iid "org.example.stylomat.PreviewRenderer/1"
+#define PreviewRenderer_iid "org.example.stylomat.PreviewRenderer/2"
 Q_DECLARE_INTERFACE(PreviewRenderer, PreviewRenderer_iid)

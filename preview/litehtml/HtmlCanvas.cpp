@@ -14,6 +14,7 @@
 #include <QImageReader>
 #include <QPainter>
 #include <QPainterPath>
+#include <QtEndian>
 
 #include <algorithm>
 #include <cmath>
@@ -171,11 +172,41 @@ std::optional<QByteArray> dataBytes(const QString &address)
     return base64 ? QByteArray::fromBase64(payload) : payload;
 }
 
-QImage decodedImage(const QString &address)
+// Whether a PNG's chunks run whole up to its end chunk: libpng prints what it finds
+// wrong with a cut one on the terminal before Qt hears of it.
+bool isWholePng(const QByteArray &bytes)
+{
+    qsizetype at = 8; // the signature
+    while (at + 8 <= bytes.size()) {
+        const quint32 length = qFromBigEndian<quint32>(bytes.constData() + at);
+        const bool end = bytes.sliced(at + 4, 4) == "IEND";
+        at += 12 + qsizetype(length); // length, type, data, check sum
+        if (end || length > 0x7fffffff)
+            return end && at <= bytes.size();
+    }
+    return false;
+}
+
+// What Qt's image readers say while one picture is read; they say it, as warnings, only
+// to the message handler.
+QStringList *readerMessages = nullptr;
+
+void keepReaderMessage(QtMsgType, const QMessageLogContext &, const QString &message)
+{
+    if (readerMessages && !readerMessages->contains(message))
+        *readerMessages += message;
+}
+
+// The picture a data: address holds, or a null one and what is wrong with it.
+QImage decodedImage(const QString &address, QString &fault)
 {
     const std::optional<QByteArray> bytes = dataBytes(address);
-    if (!bytes || bytes->isEmpty())
+    if (!bytes)
+        return {}; // an address the program does not read: the placeholder says so
+    if (bytes->isEmpty()) {
+        fault = HtmlCanvas::tr("žádná data");
         return {};
+    }
     QBuffer buffer;
     buffer.setData(*bytes);
     buffer.open(QIODevice::ReadOnly);
@@ -184,15 +215,33 @@ QImage decodedImage(const QString &address)
     static const QList<QByteArray> formats{
         "bmp", "gif", "jpeg", "pbm", "pgm", "png", "ppm", "webp", "xbm", "xpm"};
     const QByteArray format = QImageReader::imageFormat(&buffer);
-    if (!formats.contains(format))
+    if (!formats.contains(format)) {
+        fault = HtmlCanvas::tr("formát, který náhled nečte");
         return {};
+    }
+    if (format == "png" && !isWholePng(*bytes)) {
+        fault = HtmlCanvas::tr("PNG je useknuté");
+        return {};
+    }
     QImageReader reader(&buffer, format);
     const QSize size = reader.size();
-    if (size.isValid() && qint64(size.width()) * size.height() > MaxImagePixels)
+    if (size.isValid() && qint64(size.width()) * size.height() > MaxImagePixels) {
+        fault = HtmlCanvas::tr("víc než %1 milionů bodů").arg(MaxImagePixels / 1'000'000);
         return {};
+    }
+    QStringList messages;
+    readerMessages = &messages;
+    const QtMessageHandler previous = qInstallMessageHandler(keepReaderMessage);
     QImage image = reader.read();
-    if (qint64(image.width()) * image.height() > MaxImagePixels)
-        return {};
+    qInstallMessageHandler(previous);
+    readerMessages = nullptr;
+    if (image.isNull())
+        messages.prepend(reader.errorString());
+    if (qint64(image.width()) * image.height() > MaxImagePixels) {
+        messages.prepend(HtmlCanvas::tr("víc než %1 milionů bodů").arg(MaxImagePixels / 1'000'000));
+        image = QImage();
+    }
+    fault = messages.join(u"; "_s);
     return image;
 }
 
@@ -297,6 +346,7 @@ public:
         m_overTime = false;
         m_addresses = document.addresses();
         m_byIndex.assign(size_t(m_addresses.size()), nullptr);
+        m_faults.clear();
         for (auto &[address, picture] : m_pictures)
             picture.used = false;
         m_width = width;
@@ -315,6 +365,7 @@ public:
         m_painter = nullptr;
     }
     [[nodiscard]] bool wasOverTime() const { return m_overTime; }
+    [[nodiscard]] const QStringList &faults() const { return m_faults; }
     // Forgets the images the last page did not use.
     void finish()
     {
@@ -545,6 +596,7 @@ private:
     struct Picture {
         QImage image;
         QString address;
+        QString fault;    // why a data: address has no image
         bool used = true; // by the page being drawn
         [[nodiscard]] QSize size() const { return image.isNull() ? PlaceholderSize : image.size(); }
     };
@@ -566,7 +618,7 @@ private:
 
     const Picture &picture(const char *src)
     {
-        static const Picture sample{HtmlCanvas::samplePicture(), {}};
+        static const Picture sample{HtmlCanvas::samplePicture(), {}, {}};
         const QString name = QString::fromUtf8(src);
         if (name == PreviewDocument::SamplePicture)
             return sample;
@@ -577,7 +629,7 @@ private:
                 : -1;
         if (!isIndex || index < 0 || index >= m_addresses.size()) {
             // Never written by PreviewDocument; drawn as what it says.
-            Picture &unknown = m_pictures.try_emplace(name, Picture{{}, name}).first->second;
+            Picture &unknown = m_pictures.try_emplace(name, Picture{{}, name, {}}).first->second;
             unknown.used = true;
             return unknown;
         }
@@ -585,10 +637,19 @@ private:
         if (!known) {
             const QString &address = m_addresses[index];
             auto found = m_pictures.find(address);
-            if (found == m_pictures.end())
-                found = m_pictures.emplace(address, Picture{decodedImage(address), address}).first;
+            if (found == m_pictures.end()) {
+                QString fault;
+                QImage image = decodedImage(address, fault);
+                found =
+                    m_pictures.emplace(address, Picture{std::move(image), address, fault}).first;
+            }
             found->second.used = true;
             known = &found->second;
+            if (!known->fault.isEmpty())
+                m_faults +=
+                    HtmlCanvas::tr("obrázek %1: %2")
+                        .arg(QFontMetricsF(QFont()).elidedText(address, Qt::ElideMiddle, 200),
+                             known->fault);
         }
         return *known;
     }
@@ -819,6 +880,7 @@ private:
     QDeadlineTimer m_deadline;
     bool m_overTime = false;
     QStringList m_addresses;
+    QStringList m_faults;                   // of the page's pictures, each once
     std::vector<const Picture *> m_byIndex; // of this page's addresses, once looked up
     std::unordered_map<QString, Picture> m_pictures;
     std::unordered_map<litehtml::uint_ptr, std::unique_ptr<Font>> m_fonts;
@@ -839,6 +901,11 @@ HtmlCanvas::~HtmlCanvas() = default;
 void HtmlCanvas::setStandardFonts(const QFont &serif, const QFont &monospace)
 {
     m_container->setStandardFonts(serif, monospace);
+}
+
+QStringList HtmlCanvas::imageFaults() const
+{
+    return m_container->faults();
 }
 
 QImage HtmlCanvas::samplePicture()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QImage>
 
@@ -12,6 +13,8 @@ class PreviewDocument;
 // a plugin. The canvas keeps the fonts and the decoded data: images of the last drawing,
 // so that the next one, usually of nearly the same rule, does not decode them again.
 class HtmlCanvas {
+    Q_DECLARE_TR_FUNCTIONS(HtmlCanvas)
+
 public:
     HtmlCanvas();
     ~HtmlCanvas();
@@ -22,6 +25,9 @@ public:
     void setStandardFonts(const QFont &serif, const QFont &monospace);
     [[nodiscard]] QImage draw(const PreviewDocument &document, int width, int minimumHeight,
                               qreal devicePixelRatio);
+    // The data: pictures of the last drawing that could not be read, each "obrázek
+    // ADDRESS: why", in Czech.
+    [[nodiscard]] QStringList imageFaults() const;
     // What the canvas draws for the sample page's img.
     [[nodiscard]] static QImage samplePicture();
 

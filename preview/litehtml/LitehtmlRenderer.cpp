@@ -10,3 +10,8 @@ QImage LitehtmlRenderer::draw(const PreviewDocument &document, int width, int mi
 {
     return m_canvas.draw(document, width, minimumHeight, devicePixelRatio);
 }
+
+QStringList LitehtmlRenderer::imageFaults() const
+{
+    return m_canvas.imageFaults();
+}

@@ -15,6 +15,7 @@ public:
     void setStandardFonts(const QFont &serif, const QFont &monospace) override;
     [[nodiscard]] QImage draw(const PreviewDocument &document, int width, int minimumHeight,
                               qreal devicePixelRatio) override;
+    [[nodiscard]] QStringList imageFaults() const override;
 
 private:
     HtmlCanvas m_canvas;

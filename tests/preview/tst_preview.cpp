@@ -495,10 +495,46 @@ private Q_SLOTS:
                  u"Ukázka: <li> jako prostřední položka seznamu. Bez účinku: page "
                  u"(jen pro tisk nebo řeč)."_s);
 
+        // A cut PNG is drawn as the placeholder and named, not left to libpng to print.
+        const QString png = pngDataUri(0x102030);
+        QVERIFY(rule.read(u"p { background: url("_s + png.left(png.size() - 20) + u") }"_s));
+        QTRY_VERIFY2(info->text().endsWith(u": PNG je useknuté."_s), qPrintable(info->text()));
+        QVERIFY(info->text().contains(u" Nelze přečíst: obrázek data:image/"_s));
+
         const int before = window.findChild<QLabel *>(u"previewPicture"_s)->pixmap().width();
         window.resize(window.width() + 60, window.height());
         QTRY_COMPARE(window.findChild<QLabel *>(u"previewPicture"_s)->pixmap().width(),
                      before + 60);
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QVERIFY(!window.isVisible());
+    }
+
+    // Beside the main window where the screen has room, else over its right part; within
+    // the screen's free part either way.
+    void placedBesideTheMainWindow()
+    {
+        const QRect free = QGuiApplication::primaryScreen()->availableGeometry();
+        RuleDocument rule;
+        // The main window's width, the preview's asked for, and where it goes: r to the
+        // right, o over the main window's right part, w as wide as the screen's free part.
+        const QList<std::tuple<int, int, char>> rows{
+            {300, 400, 'r'}, {free.width() - 100, 400, 'o'}, {300, free.width() * 2, 'w'}};
+        for (const auto &[width, asked, where] : rows) {
+            QWidget main;
+            main.setGeometry(free.left() + 50, free.top() + 50, width, 200);
+            main.show();
+            PreviewWindow preview(&rule, &main);
+            preview.resize(asked, free.height() * 2);
+            preview.show();
+            const QRect placed = preview.frameGeometry();
+            const QRect beside = main.frameGeometry();
+            QVERIFY(free.contains(placed));
+            QCOMPARE(placed.height(), free.height());
+            QCOMPARE(where == 'r'   ? placed.left() - 1
+                     : where == 'o' ? placed.right()
+                                    : placed.width(),
+                     where == 'r' || where == 'o' ? beside.right() : free.width());
+        }
     }
 };
 
