@@ -90,6 +90,29 @@
     </message>
 </context>
 <context>
+    <name>HtmlCanvas</name>
+    <message>
+        <source>žádná data</source>
+        <translation>no data</translation>
+    </message>
+    <message>
+        <source>formát, který náhled nečte</source>
+        <translation>a format the preview does not read</translation>
+    </message>
+    <message>
+        <source>PNG je useknuté</source>
+        <translation>the PNG is cut short</translation>
+    </message>
+    <message>
+        <source>víc než %1 milionů bodů</source>
+        <translation>more than %1 million pixels</translation>
+    </message>
+    <message>
+        <source>obrázek %1: %2</source>
+        <translation>picture %1: %2</translation>
+    </message>
+</context>
+<context>
     <name>MainWindow</name>
     <message>
         <source>Selektor:</source>
@@ -379,6 +402,10 @@
     <message>
         <source>Vykreslení trvalo déle než %1 ms, a tak bylo zastaveno. </source>
         <translation>Drawing took longer than %1 ms and was stopped. </translation>
+    </message>
+    <message>
+        <source> Nelze přečíst: %1.</source>
+        <translation> Cannot be read: %1.</translation>
     </message>
 </context>
 <context>
