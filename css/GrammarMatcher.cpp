@@ -99,11 +99,11 @@ void sortUnique(std::vector<qsizetype> &ends)
 } // namespace
 
 GrammarMatcher::GrammarMatcher(const CompiledGrammar &grammar, const ValueTokens &tokens,
-                               qsizetype end)
+                               qsizetype end, qsizetype leastSteps, qsizetype stepsPerToken)
     : m_grammar(grammar)
     , m_tokens(tokens)
     , m_end(end)
-    , m_maxSteps(LeastSteps + StepsPerToken * tokens.size())
+    , m_maxSteps(leastSteps + stepsPerToken * tokens.size())
 {
 }
 

@@ -42,7 +42,9 @@ public:
     static constexpr qsizetype StepsPerToken = 64;
     static constexpr qsizetype LeastSteps = 1024;
 
-    GrammarMatcher(const CompiledGrammar &grammar, const ValueTokens &tokens, qsizetype end);
+    // Today's grammars are larger: they may take more visits (ValueGrammar.cpp).
+    GrammarMatcher(const CompiledGrammar &grammar, const ValueTokens &tokens, qsizetype end,
+                   qsizetype leastSteps = LeastSteps, qsizetype stepsPerToken = StepsPerToken);
 
     // Whether the grammar from `root` matches the tokens [0, end) whole.
     [[nodiscard]] bool matches(int root);
