@@ -2,7 +2,10 @@
 
 #include "CssTokenizer.h"
 #include "DeclarationCheck.h"
+#include "Longhands.h"
 #include "TextNormal.h"
+
+#include <QHash>
 
 #include <array>
 
@@ -56,6 +59,23 @@ ImportedRule importRule(const ReadRule &read, const RuleState &current)
     const bool onlyChanged = current.onlyChanged;
     if (read.hasSelector)
         result.state.selector = read.selector;
+    // Whether a browser keeps a declaration, found once for each name and value: a rule
+    // repeats them (half of a 1 MB minified rule's were found again).
+    QHash<QString, bool> accepted;
+    const auto accepts = [&accepted](const DeclarationPiece &piece) {
+        const QString key = piece.key + u':' + piece.value;
+        const auto found = accepted.constFind(key);
+        return found != accepted.cend()
+                   ? *found
+                   : *accepted.insert(key, browserAccepts(piece.key, piece.value));
+    };
+    // What a kept declaration sets, for its place among the others.
+    const auto kept = [&](const DeclarationPiece &piece, int rank, int fallbackOf) {
+        KeptPiece made{piece.text, rank, fallbackOf, piece.important, {}};
+        if (piece.isDeclaration() && !piece.isRule && accepts(piece))
+            made.longhands = longhands::of(piece.key);
+        return made;
+    };
     // Each catalogue property's declarations, in order.
     std::array<QList<Candidate>, PropertyCount> declared;
     QList<int> propertyOf(read.pieces.size(), 0);
@@ -64,10 +84,8 @@ ImportedRule importRule(const ReadRule &read, const RuleState &current)
         const int index = piece.isDeclaration() && !piece.isRule ? indexOfKey(piece.key) : 0;
         propertyOf[n] = index;
         if (index > 0)
-            declared[std::size_t(index - 1)].append({n,
-                                                     piece.important,
-                                                     browserAccepts(piece.key, piece.value),
-                                                     hasVendorPrefix(piece.value)});
+            declared[std::size_t(index - 1)].append(
+                {n, piece.important, accepts(piece), hasVendorPrefix(piece.value)});
     }
     // The winner: the last valid one, unless an earlier valid one is !important; with none
     // valid, the same among all.
@@ -132,7 +150,7 @@ ImportedRule importRule(const ReadRule &read, const RuleState &current)
         const DeclarationPiece &piece = read.pieces[n];
         const int index = propertyOf[n];
         if (index == 0) {
-            result.state.kept.append({piece.text, rankOf(n), 0});
+            result.state.kept.append(kept(piece, rankOf(n), 0));
             if (piece.isDeclaration() && !piece.isRule)
                 result.keptNames += piece.name;
             else
@@ -144,7 +162,7 @@ ImportedRule importRule(const ReadRule &read, const RuleState &current)
             result.overriddenByShorthand += piece.text;
             fate[n] = Fate::Overridden;
         } else if (fate[n] == Fate::Fallback) {
-            result.state.kept.append({piece.text, rankOf(n), index});
+            result.state.kept.append(kept(piece, rankOf(n), index));
             ++result.fallbacks;
             continue;
         } else if (fate[n] == Fate::Loses) {

@@ -3,6 +3,7 @@
 #include "PropertyValues.h"
 
 #include <QList>
+#include <QStringList>
 
 #include <array>
 
@@ -17,6 +18,10 @@ struct KeptPiece {
     // The catalogue property it is a fallback of, beside whose line it is written; 0 for
     // none: it is written after the catalogue's declarations.
     int fallbackOf = 0;
+    // For a declaration, what decides its place among others: whether it is !important,
+    // and the longhands it sets (none when a browser drops it); found as it is read.
+    bool important = false;
+    QStringList longhands;
 
     friend bool operator==(const KeptPiece &, const KeptPiece &) = default;
 };

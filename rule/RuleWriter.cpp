@@ -5,7 +5,6 @@
 #include "Keywords.h"
 #include "Longhands.h"
 #include "RuleOrder.h"
-#include "RuleReader.h"
 #include "TextNormal.h"
 #include "ValueGrammar.h"
 
@@ -258,16 +257,7 @@ void RuleLines::update(const RuleState &state)
         m_keptFacts.clear();
         for (const KeptPiece &kept : std::as_const(m_keptFrom)) {
             m_kept += keptLine(kept.text);
-            Facts facts;
-            const ReadRule read = readRule(kept.text);
-            if (read.error == Css::Fault::None && read.pieces.size() == 1 &&
-                read.pieces.front().isDeclaration() && !read.pieces.front().isRule) {
-                const DeclarationPiece &piece = read.pieces.front();
-                facts.important = piece.important;
-                if (browserAccepts(piece.key, piece.value))
-                    facts.longhands = longhands::of(piece.key);
-            }
-            m_keptFacts += facts;
+            m_keptFacts += Facts{kept.important, kept.longhands};
         }
         reorder = true;
     }
