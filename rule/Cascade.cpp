@@ -180,7 +180,7 @@ ImportedRule importRule(const ReadRule &read, const RuleState &current)
         }
         // What stands around the declaration stays; what is inside its value goes.
         if (!piece.leading.isEmpty())
-            result.state.kept.append({piece.leading, rankOf(n) - 1, 0});
+            result.state.kept.append({piece.leading, rankOf(n) - 1, 0, false, {}});
         if (piece.innerComments > 0 && fate[n] != Fate::Overridden && fate[n] != Fate::Loses) {
             if (result.firstCommentLeftOut < 0 ||
                 piece.firstInnerComment < result.firstCommentLeftOut)
