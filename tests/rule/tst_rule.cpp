@@ -162,7 +162,8 @@ private Q_SLOTS:
                 c.setIncluded(i, random.bounded(4) != 0);
             }
             const QList<KeptPiece> kept =
-                random.bounded(2) ? QList<KeptPiece>{{u"-x-Unknown: A(b;c)"_s}, {u"junk"_s}}
+                random.bounded(2) ? QList<KeptPiece>{{u"-x-Unknown: A(b;c)"_s, 0, 0, false, {}},
+                                                     {u"junk"_s, 0, 0, false, {}}}
                                   : QList<KeptPiece>();
             const RuleState state{c, kept, u" H1 "_s, bool(random.bounded(2))};
             const QString rule = ::ruleText(state);
