@@ -1,9 +1,12 @@
 #include "RuleHighlighter.h"
 
 #include "CssTokenizer.h"
+#include "DeclarationCheck.h"
 #include "Property.h"
+#include "RuleContext.h"
 #include "ValueGrammar.h"
 
+#include <QHash>
 #include <QPalette>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -61,21 +64,23 @@ struct ValuePiece {
     int property;
     bool begunBefore;
     bool goesOn;
+    bool important; // its "!important" is on this line
 };
 
 struct Line {
     std::vector<Run> runs;
     std::vector<ValuePiece> values;
+    std::vector<Run> unknownNames; // names no CSS has
     int endState = 0;
 };
 
-// The catalogue property of a name as written, as CSS matches names; 0 for none.
+// The declarationKey() of a name as written, as CSS matches names.
 int propertyNamed(QStringView name)
 {
     const QString key = CssTokenizer::unescaped(name);
     const bool ascii =
         std::all_of(key.begin(), key.end(), [](QChar c) { return c.unicode() < 0x80; });
-    return ascii ? Property::indexOf(key) : 0;
+    return ascii ? declarationKey(key) : UnknownPropertyKey;
 }
 
 // One pass over a line's tokens from the state the line before it left. A comment or a
@@ -95,6 +100,7 @@ Line readLine(QStringView text, int state)
     bool valueBegunBefore = begunBefore;
     qsizetype valueStart = 0;
     int named = -1; // the property of a name read on this line, before its colon
+    bool important = false;
     s.running = Nothing;
     // A run goes on over white space to the next piece of its kind: "a b" is one selector.
     const auto add = [&line, text](qsizetype start, qsizetype end, Part part) {
@@ -107,7 +113,8 @@ Line readLine(QStringView text, int state)
             line.runs.push_back({start, end, part});
     };
     const auto endValue = [&](qsizetype at) {
-        line.values.push_back({valueStart, at, s.property, valueBegunBefore, false});
+        line.values.push_back({valueStart, at, s.property, valueBegunBefore, false, important});
+        important = false;
         s.property = 0;
         s.depth = 0;
         named = -1;
@@ -160,6 +167,8 @@ Line readLine(QStringView text, int state)
                 } else {
                     if (token.type == Type::Ident)
                         named = propertyNamed(raw);
+                    if (token.type == Type::Ident && named == UnknownPropertyKey)
+                        line.unknownNames.push_back({start, end, Part::Name});
                     add(start, end, Part::Name);
                 }
             } else if ((token.type == Type::Semicolon || token.type == Type::CloseCurly) &&
@@ -172,12 +181,13 @@ Line readLine(QStringView text, int state)
                 CssToken word = next;
                 while (word.type == Type::Whitespace || word.type == Type::Comment)
                     word = ahead.next();
-                const bool important =
+                const bool isImportant =
                     word.type == Type::Ident &&
                     CssTokenizer::equalsIgnoringAsciiCase(
                         CssTokenizer::unescaped(read.sliced(word.begin, word.size())),
                         u"important");
-                if (important) {
+                if (isImportant) {
+                    important = true;
                     add(start, word.end - shift, Part::Important);
                     tokens = ahead;
                     next = tokens.next();
@@ -198,7 +208,8 @@ Line readLine(QStringView text, int state)
         token = next;
     }
     if (s.context == InValue)
-        line.values.push_back({valueStart, text.size(), s.property, valueBegunBefore, true});
+        line.values.push_back(
+            {valueStart, text.size(), s.property, valueBegunBefore, true, important});
     else if (s.context == InName && named >= 0)
         s.property = named;
     s.valueLines = s.context != InValue ? 0
@@ -213,6 +224,43 @@ int valueLinesOf(int state)
     return LineState::of(state).valueLines;
 }
 
+// What the rule says of its element: the text before its "{", and of each property the
+// declaration a browser keeps, the last valid one unless an earlier valid one is
+// !important. With none valid the property is as if not declared.
+RuleContext contextOf(const QString &text, int initialState)
+{
+    struct Declared {
+        QString value;
+        bool important;
+    };
+    QHash<int, QList<Declared>> declared;
+    int state = initialState;
+    const QStringView all(text);
+    const qsizetype brace =
+        LineState::of(initialState).context == InSelector ? text.indexOf(u'{') : 0;
+    for (const QStringView lineText : all.split(u'\n')) {
+        const Line line = readLine(lineText, state);
+        for (const ValuePiece &piece : line.values) {
+            QList<Declared> &values = declared[piece.property];
+            const QStringView written = lineText.sliced(piece.start, piece.end - piece.start);
+            if (piece.begunBefore && !values.isEmpty())
+                (values.back().value += u'\n') += written;
+            else
+                values.append({written.toString(), false});
+            values.back().important = values.back().important || piece.important;
+        }
+        state = line.endState;
+    }
+    return RuleContext::of(brace < 0 ? QStringView() : all.first(brace), [&](QStringView name) {
+        const Declared *kept = nullptr;
+        const auto found = declared.constFind(declarationKey(name));
+        for (const Declared &d : found == declared.cend() ? QList<Declared>() : *found)
+            if ((!kept || d.important || !kept->important) && browserAccepts(name, d.value))
+                kept = &d;
+        return kept ? kept->value : QString();
+    });
+}
+
 // The lightness of text colours that read well on this base.
 QColor partColour(int hue, bool dark)
 {
@@ -225,6 +273,7 @@ RuleHighlighter::RuleHighlighter(QTextDocument *document, const QPalette &palett
     : QSyntaxHighlighter(document)
 {
     m_declarationsOnly = document->find(u"{"_s).isNull();
+    updateContext();
     m_changes =
         connect(document, &QTextDocument::contentsChange, this, &RuleHighlighter::documentChanged);
     setPalette(palette);
@@ -255,6 +304,7 @@ void RuleHighlighter::setPalette(const QPalette &palette)
     comment.setFontItalic(true);
     m_formats[std::size_t(Part::Comment)] = comment;
     m_underline = dark ? QColor(255, 110, 110) : QColor(210, 0, 0);
+    m_noEffect = dark ? QColor(255, 190, 80) : QColor(0xe0, 0x90, 0x00);
     recolourAll();
 }
 
@@ -271,8 +321,10 @@ void RuleHighlighter::highlightBlock(const QString &text)
     for (const Run &run : line.runs)
         setFormat(int(run.start), int(run.end - run.start), m_formats[std::size_t(run.part)]);
 
+    for (const Run &name : line.unknownNames)
+        underline(name.start, name.end, m_underline);
     for (const ValuePiece &piece : line.values) {
-        if (piece.property == 0)
+        if (piece.property == 0 || piece.property == UnknownPropertyKey)
             continue;
         // The lines before and after that hold the rest of the value, within bounds: each
         // of its lines reads them all again.
@@ -316,7 +368,14 @@ void RuleHighlighter::highlightBlock(const QString &text)
         const QString head = before.isEmpty() ? QString() : before.join(u'\n') + u'\n';
         const QString tail = after.isEmpty() ? QString() : u'\n' + after.join(u'\n');
         const QString value = head + text.sliced(piece.start, piece.end - piece.start) + tail;
-        const ValueVerdict verdict = checkValue(piece.property, value);
+        const ValueVerdict verdict = checkDeclaration(piece.property, value);
+        const bool valid =
+            verdict.kind == ValueVerdict::Kind::Valid || verdict.kind == ValueVerdict::Kind::Later;
+        if (valid && piece.property <= PropertyCount &&
+            m_withoutEffect.test(std::size_t(piece.property - 1))) {
+            underline(piece.start, piece.end, m_noEffect);
+            continue;
+        }
         if (verdict.kind != ValueVerdict::Kind::Invalid)
             continue;
         // A value that ended too soon has no piece to point at: all of it is underlined.
@@ -329,8 +388,24 @@ void RuleHighlighter::highlightBlock(const QString &text)
             }
         }
         const qsizetype shift = piece.start - head.size();
-        underline(std::max(from + shift, piece.start), std::min(to + shift, piece.end));
+        underline(
+            std::max(from + shift, piece.start), std::min(to + shift, piece.end), m_underline);
     }
+}
+
+bool RuleHighlighter::updateContext()
+{
+    const QTextDocument *const doc = document();
+    std::bitset<PropertyCount> withoutEffect;
+    if (doc->characterCount() <= MaxContextText) {
+        const RuleContext context = contextOf(doc->toPlainText(), initialState());
+        for (const int i : Property::indices())
+            withoutEffect[std::size_t(i - 1)] =
+                !context.noEffect(Property::at(i).name.toLower()).isEmpty();
+    }
+    const bool changed = withoutEffect != m_withoutEffect;
+    m_withoutEffect = withoutEffect;
+    return changed;
 }
 
 // Colouring tells the document of its changes too: those are no edits to follow.
@@ -342,7 +417,7 @@ void RuleHighlighter::recolourAll()
 }
 
 // Adds the wavy underline to whatever colours the range already has.
-void RuleHighlighter::underline(qsizetype from, qsizetype to)
+void RuleHighlighter::underline(qsizetype from, qsizetype to, const QColor &colour)
 {
     while (from < to) {
         QTextCharFormat f = format(int(from));
@@ -350,7 +425,7 @@ void RuleHighlighter::underline(qsizetype from, qsizetype to)
         while (end < to && format(int(end)) == f)
             ++end;
         f.setUnderlineStyle(QTextCharFormat::WaveUnderline);
-        f.setUnderlineColor(m_underline);
+        f.setUnderlineColor(colour);
         setFormat(int(from), int(end - from), f);
         from = end;
     }
@@ -371,7 +446,7 @@ void RuleHighlighter::documentChanged(int position, int removed, int added)
     addedText.setPosition(end, QTextCursor::KeepAnchor);
     const bool declarationsOnly = m_declarationsOnly ? !addedText.selectedText().contains(u'{')
                                                      : removed > 0 && doc->find(u"{"_s).isNull();
-    if (declarationsOnly != m_declarationsOnly) {
+    if (declarationsOnly != m_declarationsOnly || updateContext()) {
         m_declarationsOnly = declarationsOnly;
         recolourAll();
         return;

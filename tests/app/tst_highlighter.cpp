@@ -1,5 +1,6 @@
 // The rule pane's colours, read back from the document's layout: each kind of piece, the
-// wavy underline under an invalid value, values and comments over several lines.
+// wavy underlines under an invalid value or name and under one without effect, values and
+// comments over several lines.
 #include "RuleHighlighter.h"
 
 #include <QPalette>
@@ -25,6 +26,8 @@ const QString Rule = u"p.note a[href$=\".pdf\"]\n"
                      u"  width: 5px !IMPORTANT;\n"
                      u"  border: solid\n"
                      u"reed 1px;\n"
+                     u"  colr: red; border-radius: 4 px;\n"
+                     u"  gap: 1rem; height: 1em;\n"
                      u"  }\n"
                      u"  color: reed\n"
                      u"p { \\63 olor: 10; background-image: url(data:image/png;base64,iVBO;x) }"_s;
@@ -66,9 +69,10 @@ QString look(const QTextDocument &doc, const RuleHighlighter &h, int line, const
         for (int p = 0; p < int(Part::Count); ++p)
             if (f.foreground() == h.partFormat(Part(p)).foreground())
                 name = QString::fromLatin1(names[p]);
-        if (f.underlineStyle() == QTextCharFormat::WaveUnderline &&
-            f.underlineColor() == h.underlineColour())
-            name += u'~';
+        if (f.underlineStyle() == QTextCharFormat::WaveUnderline)
+            name += f.underlineColor() == h.underlineColour()  ? u"~"_s
+                    : f.underlineColor() == h.noEffectColour() ? u"≈"_s
+                                                               : u"?"_s;
         if (!looks.contains(name))
             looks << name;
     }
@@ -87,7 +91,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("piece");
         QTest::addColumn<QString>("expected");
         const auto row = [](const char *name, int line, const QString &piece, const char *look) {
-            QTest::newRow(name) << line << piece << QString::fromLatin1(look);
+            QTest::newRow(name) << line << piece << QString::fromUtf8(look);
         };
         row("selector", 0, u"p.note a[href$="_s, "selector");
         row("string in the selector", 0, u"\".pdf\""_s, "string");
@@ -105,10 +109,14 @@ private Q_SLOTS:
         row("important", 8, u"!IMPORTANT"_s, "important");
         row("value over lines, valid part", 9, u"solid"_s, "value");
         row("value over lines, fault", 10, u"reed"_s, "value~");
-        row("declaration after the rule", 12, u"color"_s, "selector");
-        row("a name read through its escapes", 13, u"10"_s, "value~");
+        row("unknown name underlined", 11, u"colr"_s, "name~");
+        row("today's property, its fault underlined", 11, u"4"_s, "value~");
+        row("today's property valid", 12, u"1rem"_s, "value");
+        row("no effect on an inline element", 12, u"1em"_s, "value≈");
+        row("declaration after the rule", 14, u"color"_s, "selector");
+        row("a name read through its escapes", 15, u"10"_s, "value~");
         row("an unquoted url() is one token, ; and all",
-            13,
+            15,
             u"url(data:image/png;base64,iVBO;x)"_s,
             "value");
     }
@@ -151,6 +159,48 @@ private Q_SLOTS:
         cursor.movePosition(QTextCursor::Left);
         cursor.insertText(u"x"_s);
         QCOMPARE(look(*doc, h, 1, u"12px"_s), u"value"_s);
+    }
+
+    // What the rule says of its element: what a browser keeps of it, read on each change.
+    void noEffect_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("expected"); // the look of "1px" on the last line
+        const auto row = [](const char *name, const QString &text, const char *look) {
+            QTest::newRow(name) << text << QString::fromUtf8(look);
+        };
+        row("static by default", u"span {\n  top: 1px }"_s, "value≈");
+        row("positioned", u"span { position: absolute;\n  top: 1px }"_s, "value");
+        row("an invalid position is dropped",
+            u"span { position: absolute; position: statik;\n  top: 1px }"_s,
+            "value");
+        row("an earlier !important one stays",
+            u"span { position: absolute ! important; position: static;\n  top: 1px }"_s,
+            "value");
+        row("a value over lines read whole",
+            u"span { display: block\n  flow; width: 1px;\n  height: 1px }"_s,
+            "value");
+        row("declarations only: no element", u"display: inline;\n  width: 1px"_s, "value");
+        row("text too long to read whole",
+            u"span { /*"_s + QString(RuleHighlighter::MaxContextText, u'x') + u"*/\n  top: 1px }"_s,
+            "value");
+    }
+
+    void noEffect()
+    {
+        QFETCH(QString, text);
+        const auto doc = laidOut(text);
+        const RuleHighlighter h(doc.get(), lightPalette());
+        QTEST(look(*doc, h, doc->blockCount() - 1, u"1px"_s), "expected");
+    }
+
+    void noEffectFollowsTheRule()
+    {
+        const auto doc = laidOut(u"span {\n  top: 0;\n  }"_s);
+        const RuleHighlighter h(doc.get(), lightPalette());
+        QCOMPARE(look(*doc, h, 1, u"0"_s), u"value≈"_s);
+        QTextCursor(doc->findBlockByNumber(2)).insertText(u"  position: absolute;\n"_s);
+        QCOMPARE(look(*doc, h, 1, u"0"_s), u"value"_s);
     }
 
     void paletteLightAndDark()
