@@ -29,7 +29,7 @@ fuzz() {
         { tail -n 40 "$work/$name.log"; echo "fuzz_$name found a fault; see $build/artifacts/" >&2; exit 1; }
     grep -E '^Done [0-9]+ runs' "$work/$name.log"
 }
-fuzz reader corpus "the rule reader" $(((seconds + 2) / 3))
+fuzz reader corpus "the rule reader" $(((seconds + 2) / 3)) -dict="$root/fuzz/reader.dict"
 fuzz grammar corpus-grammar "the value check" $(((seconds + 2) / 3)) -dict="$root/fuzz/grammar.dict"
 LSAN_OPTIONS=suppressions="$root/fuzz/preview-lsan.supp" \
     fuzz preview corpus-preview "the preview" $(((seconds + 2) / 3)) -dict="$root/fuzz/preview.dict"
