@@ -39,7 +39,7 @@ QString supportOf(int property, const QString &value)
 
 } // namespace
 
-ValueVerdict RuleDocument::verdict(int property) const
+const ValueVerdict &RuleDocument::valueVerdict(int property) const
 {
     const QString &value = m_state.values.value(property);
     auto &[checked, cached] = m_verdicts[std::size_t(property - 1)];
@@ -48,18 +48,29 @@ ValueVerdict RuleDocument::verdict(int property) const
         cached = checkValue(property, value);
         cached.support = supportOf(property, value);
     }
-    ValueVerdict verdict = cached;
+    return cached;
+}
+
+ValueVerdict RuleDocument::verdict(int property) const
+{
+    using Kind = ValueVerdict::Kind;
+    ValueVerdict verdict = valueVerdict(property);
     const auto &declarations = m_lines.declarations();
-    if ((verdict.kind != ValueVerdict::Kind::Valid && verdict.kind != ValueVerdict::Kind::Later) ||
+    if ((verdict.kind != Kind::Valid && verdict.kind != Kind::Later) ||
         declarations[std::size_t(property - 1)].isNull())
         return verdict;
+    // A value a browser drops is as if the rule did not declare it.
     const RuleContext context = RuleContext::of(m_state.selector, [&](QStringView name) {
         const int i = Property::indexOf(name);
-        return declarations[std::size_t(i - 1)].isNull() ? QString() : m_state.values.value(i);
+        const Kind kind = valueVerdict(i).kind;
+        return declarations[std::size_t(i - 1)].isNull() ||
+                       (kind != Kind::Valid && kind != Kind::Later)
+                   ? QString()
+                   : m_state.values.value(i);
     });
     const QString why = context.noEffect(Property::at(property).name.toLower());
     if (!why.isEmpty()) {
-        verdict.kind = ValueVerdict::Kind::NoEffect;
+        verdict.kind = Kind::NoEffect;
         verdict.reason =
             verdict.reason.isEmpty() ? why : why + QStringLiteral("; ") + verdict.reason;
     }

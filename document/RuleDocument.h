@@ -100,6 +100,8 @@ private:
     // After the state changed from `before`: the lines, the signals, the note and the step.
     void changed(const RuleState &before, int property, Edit edit, bool record = true);
     void setNote(const QString &note);
+    // The value's own meaning, without what the rest of the rule makes of it.
+    [[nodiscard]] const ValueVerdict &valueVerdict(int property) const;
 
     RuleState m_state;
     RuleLines m_lines;

@@ -26,7 +26,8 @@ int named(const QString &name)
 // and checks:
 //   rule TEXT (line breaks as "|") | note TEXT | value NAME TEXT | steps UNDO REDO (0 or 1
 //   each) | changed NAMES (the properties the last step said changed, space-separated)
-//   | restored NAME | verdict NAME valid|dropped|invalid | returned 0|1 (by read, paste)
+//   | restored NAME | verdict NAME valid|dropped|invalid|later|inactive | returned 0|1 (by
+//   read, paste)
 QString run(const QStringList &steps)
 {
     RuleDocument document;
@@ -99,7 +100,7 @@ QString run(const QStringList &steps)
             expect(restored > 0 ? Property::at(restored).name.toLower() : QString::number(restored),
                    all);
         } else if (verb == u"verdict"_s) {
-            static const char *const kinds[] = {"valid", "dropped", "invalid"};
+            static const char *const kinds[] = {"valid", "dropped", "invalid", "later", "inactive"};
             expect(QString::fromLatin1(kinds[int(document.verdict(named(name)).kind)]), rest);
         } else if (verb == u"returned"_s) {
             expect(QString::number(int(returned)), all);
@@ -283,7 +284,21 @@ private Q_SLOTS:
             u"verdict caption-side dropped"_s,
             u"undo"_s,
             u"verdict caption-side valid"_s,
+            u"set display flex"_s,
+            u"verdict display later"_s,
         };
+        QTest::newRow("whether a value does anything follows what a browser keeps of the rule")
+            << QStringList{
+                   u"selector span"_s,
+                   u"set top 1px"_s,
+                   u"verdict top inactive"_s,
+                   u"set position absolute"_s,
+                   u"verdict top valid"_s,
+                   u"set position statik"_s,
+                   u"verdict top inactive"_s,
+                   u"tick top 0"_s,
+                   u"verdict top valid"_s,
+               };
     }
     void acts()
     {
