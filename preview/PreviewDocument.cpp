@@ -394,13 +394,31 @@ private:
     Sides m_visibleStyle{};
 };
 
+// A sample whose element stands inside a paragraph's text, with that text's first sentence
+// moved after it: litehtml 0.6 puts a float at the top of its paragraph even where it
+// follows text, and browsers put it there only when it starts the paragraph.
+QString floatedFirst(QStringView html)
+{
+    constexpr QStringView Before = u"<p>%2 <";
+    const qsizetype at = html.indexOf(Before);
+    const qsizetype end = html.indexOf(u"</p>");
+    if (at < 0 || end < at)
+        return html.toString();
+    QString moved = html.first(at + 3).toString();
+    moved += html.sliced(at + 6, end - at - 6);
+    moved += u" %2"_s;
+    moved += html.sliced(end);
+    return moved;
+}
+
 // The sample's page with the style attribute given, escaped, and the head given.
-QString samplePage(QStringView element, const QString &head, const QString &style)
+QString samplePage(QStringView element, bool floated, const QString &head, const QString &style)
 {
     const QString attribute =
         style.isEmpty() ? QString() : uR"( style=")"_s + escapedForAttribute(style) + u'"';
+    const QStringView html = sampleFor(element).html;
     return u"<html><head>"_s + head + u"</head>"_s +
-           filled(sampleFor(element).html,
+           filled(floated ? floatedFirst(html) : html.toString(),
                   {attribute,
                    PreviewDocument::tr("Příliš žluťoučký kůň úpěl ďábelské ódy."),
                    PreviewDocument::tr("Ukázka"),
@@ -418,7 +436,7 @@ PreviewDocument::PreviewDocument(const PreviewRule &rule)
     addDeclarations(rule.declarations);
     for (const QString &other : rule.others)
         addOnce(m_leftOut, tr("„%1“ (není deklarace)").arg(other.left(40)));
-    m_html = samplePage(m_element, u"<title></title>"_s, m_style);
+    m_html = samplePage(m_element, m_floated, u"<title></title>"_s, m_style);
 }
 
 QString PreviewDocument::browserHtml() const
@@ -430,6 +448,7 @@ QString PreviewDocument::browserHtml() const
     // What the engine's own default sheet says of the stand-in for style.
     return u"<!DOCTYPE html>"_s +
            samplePage(m_element,
+                      m_floated,
                       u"<meta charset=\"utf-8\"><title></title><style>.stylomat-style { display: "
                       u"none; font-family: monospace; white-space: pre }</style>"_s,
                       written.join(u"; "_s));
@@ -441,6 +460,7 @@ void PreviewDocument::addDeclarations(const QList<std::pair<QString, QString>> &
 {
     qsizetype passed = 0;
     qsizetype overCount = 0;
+    bool importantFloat = false;
     BorderWidths borders;
     for (const auto &[givenName, givenValue] : declarations) {
         const QString name = CssTokenizer::asciiLower(givenName.trimmed());
@@ -478,6 +498,15 @@ void PreviewDocument::addDeclarations(const QList<std::pair<QString, QString>> &
         }
         if (drawnOtherwise(name, value))
             addOnce(m_notDrawn, name + u": "_s + value);
+        if (name == u"float") {
+            const qsizetype bang = value.indexOf(u'!');
+            const bool isImportant = bang >= 0;
+            if (isImportant || !importantFloat)
+                m_floated = value.first(bang < 0 ? value.size() : bang)
+                                .trimmed()
+                                .compare(u"none", Qt::CaseInsensitive) != 0;
+            importantFloat = importantFloat || isImportant;
+        }
         if (!m_style.isEmpty())
             m_style += u"; "_s;
         m_style += name + u": "_s + borders.adapted(name, value);

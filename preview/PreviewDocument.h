@@ -60,6 +60,7 @@ private:
     QString m_element;
     QString m_namedInSelector; // the last name in the selector, known or not
     QString m_style;           // the declarations for the style attribute, not yet escaped
+    bool m_floated = false;    // by the style attribute, which moves it before the text
     QStringList m_addresses;
     QStringList m_printOrSpeechOnly;
     QStringList m_notDrawn;

@@ -54,11 +54,11 @@ caption { display: table-caption; text-align: center }
 img { display: inline-block }
 body { margin: 8px; color: black; font-family: serif; font-size: 16px }
 h1 { font-size: 2em; margin: 0.67em 0 }
-h2 { font-size: 1.5em; margin: 0.75em 0 }
-h3 { font-size: 1.17em; margin: 0.83em 0 }
-h4 { margin: 1.12em 0 }
-h5 { font-size: 0.83em; margin: 1.5em 0 }
-h6 { font-size: 0.75em; margin: 1.67em 0 }
+h2 { font-size: 1.5em; margin: 0.83em 0 }
+h3 { font-size: 1.17em; margin: 1em 0 }
+h4 { margin: 1.33em 0 }
+h5 { font-size: 0.83em; margin: 1.67em 0 }
+h6 { font-size: 0.67em; margin: 2.33em 0 }
 h1, h2, h3, h4, h5, h6, b, strong, th { font-weight: bold }
 th { text-align: center }
 p, dl, ol, ul, pre { margin: 1em 0 }
@@ -388,7 +388,6 @@ public:
         auto made = std::make_unique<Font>(font);
         if (fm) {
             const QFontMetricsF &m = made->metrics;
-            // As browsers round them: Liberation Serif 16px is 14 + 3 and a line gap of 1.
             // As browsers round them: Liberation Serif 16px is 14 + 3 and a line gap of 1,
             // which litehtml would put above the text: it goes below the baseline.
             fm->ascent = int(std::lround(m.ascent()));
@@ -498,10 +497,14 @@ public:
                                         std::max(borders.right.width, 0),
                                         std::max(borders.bottom.width, 0),
                                         std::max(borders.left.width, 0)};
-        drawSide(p, outer, widths, Side::Top, borders.top);
-        drawSide(p, outer, widths, Side::Right, borders.right);
-        drawSide(p, outer, widths, Side::Bottom, borders.bottom);
-        drawSide(p, outer, widths, Side::Left, borders.left);
+        Bands bands;
+        addSide(p, bands, outer, widths, Side::Top, borders.top);
+        addSide(p, bands, outer, widths, Side::Right, borders.right);
+        addSide(p, bands, outer, widths, Side::Bottom, borders.bottom);
+        addSide(p, bands, outer, widths, Side::Left, borders.left);
+        p.setRenderHint(QPainter::Antialiasing);
+        for (const auto &[c, path] : bands)
+            p.fillPath(path, c);
         p.restore();
     }
 
@@ -765,12 +768,14 @@ private:
                 p.drawImage(QRectF(x, y, w, h), shown.image);
     }
 
-    // The band of a side between fractions `from` and `to` of its width, outside in.
+    // The band of a side between fractions `from` and `to` of its width, outside in, at
+    // whole pixels as browsers stripe a double or 3-D border.
     static QPolygonF band(const QRectF &outer, const std::array<int, 4> &widths, Side side,
                           qreal from, qreal to)
     {
         const auto inset = [&](qreal f) {
-            return outer.adjusted(widths[3] * f, widths[0] * f, -widths[1] * f, -widths[2] * f);
+            const auto at = [f](int width) { return std::round(width * f); };
+            return outer.adjusted(at(widths[3]), at(widths[0]), -at(widths[1]), -at(widths[2]));
         };
         const QRectF o = inset(from);
         const QRectF i = inset(to);
@@ -786,7 +791,10 @@ private:
         }
         return QPolygonF({o.bottomLeft(), o.topLeft(), i.topLeft(), i.bottomLeft()});
     }
-    void fillBand(QPainter &p, const QPolygonF &polygon, const QColor &c) const
+    // The filled bands of a box's sides, one path for each colour: the sides meet on a
+    // diagonal drawn smooth, as browsers draw it, and sides of one colour with no seam.
+    using Bands = std::vector<std::pair<QColor, QPainterPath>>;
+    void addBand(Bands &bands, const QPolygonF &polygon, const QColor &c) const
     {
         QPainterPath path;
         path.addPolygon(polygon);
@@ -796,10 +804,14 @@ private:
             area.addRect(m_area);
             path = path.intersected(area);
         }
-        p.fillPath(path, c);
+        const auto same = std::ranges::find(bands, c, &Bands::value_type::first);
+        if (same == bands.end())
+            bands.emplace_back(c, path);
+        else
+            same->second = same->second.united(path);
     }
-    void drawSide(QPainter &p, const QRectF &outer, const std::array<int, 4> &widths, Side side,
-                  const litehtml::border &border) const
+    void addSide(QPainter &p, Bands &bands, const QRectF &outer, const std::array<int, 4> &widths,
+                 Side side, const litehtml::border &border) const
     {
         const int width = widths[int(side)];
         if (width == 0 || border.style == litehtml::border_style_none ||
@@ -814,28 +826,28 @@ private:
             return;
         case litehtml::border_style_double:
             if (width >= 3) {
-                fillBand(p, band(outer, widths, side, 0, 1.0 / 3), c);
-                fillBand(p, band(outer, widths, side, 2.0 / 3, 1), c);
+                addBand(bands, band(outer, widths, side, 0, 1.0 / 3), c);
+                addBand(bands, band(outer, widths, side, 2.0 / 3, 1), c);
                 return;
             }
             break;
         case litehtml::border_style_groove:
         case litehtml::border_style_ridge: {
             const bool outerDark = topLeft == (border.style == litehtml::border_style_groove);
-            fillBand(p, band(outer, widths, side, 0, 0.5), shaded(c, outerDark));
-            fillBand(p, band(outer, widths, side, 0.5, 1), shaded(c, !outerDark));
+            addBand(bands, band(outer, widths, side, 0, 0.5), shaded(c, outerDark));
+            addBand(bands, band(outer, widths, side, 0.5, 1), shaded(c, !outerDark));
             return;
         }
         case litehtml::border_style_inset:
         case litehtml::border_style_outset:
-            fillBand(p,
-                     band(outer, widths, side, 0, 1),
-                     shaded(c, topLeft == (border.style == litehtml::border_style_inset)));
+            addBand(bands,
+                    band(outer, widths, side, 0, 1),
+                    shaded(c, topLeft == (border.style == litehtml::border_style_inset)));
             return;
         default:
             break;
         }
-        fillBand(p, band(outer, widths, side, 0, 1), c);
+        addBand(bands, band(outer, widths, side, 0, 1), c);
     }
     // Dots or dashes along the middle of the side, clipped to its band.
     void drawBroken(QPainter &p, const QRectF &outer, const std::array<int, 4> &widths, Side side,
@@ -857,21 +869,29 @@ private:
         QPainterPath area;
         area.addRect(m_area);
         p.setClipPath(clip.intersected(area), Qt::IntersectClip);
-        QPen pen(c, width, Qt::CustomDashLine, dotted ? Qt::RoundCap : Qt::FlatCap);
-        // A dot is a dash of no length with round ends, one width across. A dash is two
-        // widths long, and as browsers draw them, the side starts and ends with one: the
-        // gaps, about a width, share what is left.
-        const qreal dashes =
-            std::max<qreal>(2, std::round((middle.length() + width) / (3 * width)));
-        const qreal gap =
-            std::max<qreal>(width / 100, middle.length() - dashes * 2 * width) / (dashes - 1);
-        pen.setDashPattern(dotted ? QList<qreal>{0.01, 2} : QList<qreal>{2, gap / width});
-        p.setPen(pen);
-        p.setRenderHint(QPainter::Antialiasing, dotted);
-        // The first dot sits inside the corner, not half outside it.
-        const QPointF inset =
-            dotted ? middle.unitVector().translated(-middle.p1()).p2() * half : QPointF();
-        p.drawLine(middle.p1() + inset, middle.p2());
+        if (dotted) {
+            // Round dots one width across, as browsers draw them: the first and the last
+            // in the corners, the gaps, about a width, sharing what is left.
+            const qreal span = middle.length() - width;
+            const int gaps = std::max(1, int(std::floor(span / (2 * width) + 0.5)));
+            p.setPen(Qt::NoPen);
+            p.setBrush(c);
+            p.setRenderHint(QPainter::Antialiasing);
+            const QPointF step = (middle.p2() - middle.p1()) / middle.length();
+            for (int i = 0; i <= gaps && span > 0; ++i)
+                p.drawEllipse(middle.p1() + step * (half + span * i / gaps), half, half);
+        } else {
+            // A dash is two widths long, and as browsers draw them, the side starts and ends
+            // with one: the gaps, about a width, share what is left.
+            QPen pen(c, width, Qt::CustomDashLine, Qt::FlatCap);
+            const qreal dashes =
+                std::max<qreal>(2, std::round((middle.length() + width) / (3 * width)));
+            const qreal gap =
+                std::max<qreal>(width / 100, middle.length() - dashes * 2 * width) / (dashes - 1);
+            pen.setDashPattern(QList<qreal>{2, gap / width});
+            p.setPen(pen);
+            p.drawLine(middle);
+        }
         p.restore();
     }
 
