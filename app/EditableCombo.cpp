@@ -2,12 +2,15 @@
 
 #include "HistoryKeys.h"
 #include "LongText.h"
+#include "ValueBoxAccessible.h"
 
 #include <QAbstractItemView>
 #include <QCompleter>
+#include <QContextMenuEvent>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPainter>
 #include <QStringListModel>
 
@@ -17,6 +20,7 @@ EditableCombo::EditableCombo(QWidget *parent)
     : QComboBox(parent)
     , m_items(new QStringListModel(this))
 {
+    ValueBoxAccessible::install();
     // A plain list of texts: the box's own model would make an item object of each.
     setModel(m_items);
     // Giving the box its line edit makes it editable without building the list's popup
@@ -84,11 +88,17 @@ bool EditableCombo::eventFilter(QObject *watched, QEvent *event)
     case QEvent::KeyPress:
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick:
-    case QEvent::ContextMenu:
     case QEvent::DragEnter:
     case QEvent::Drop:
     case QEvent::InputMethod:
         showWhole();
+        break;
+    case QEvent::ContextMenu:
+        if (watched == lineEdit()) {
+            showWhole();
+            showContextMenu(static_cast<QContextMenuEvent *>(event)->globalPos());
+            return true;
+        }
         break;
     default:
         break;
@@ -131,11 +141,49 @@ void EditableCombo::mark(Mark mark, const QString &reason)
     update();
 }
 
+void EditableCombo::setLeftOut(const QString &note)
+{
+    if (note == m_leftOut)
+        return;
+    m_leftOut = note;
+    QPalette colours = lineEdit()->palette();
+    const QColor text =
+        palette().color(note.isEmpty() ? QPalette::Active : QPalette::Disabled, QPalette::Text);
+    colours.setColor(QPalette::Active, QPalette::Text, text);
+    colours.setColor(QPalette::Inactive, QPalette::Text, text);
+    lineEdit()->setPalette(colours);
+    describeWithReason();
+}
+
+void EditableCombo::setHistoryActions(QAction *undo, QAction *redo)
+{
+    m_undo = undo;
+    m_redo = redo;
+}
+
+// The text field's menu, with the window's undo and redo in place of the field's own,
+// which the window's history replaces.
+void EditableCombo::showContextMenu(QPoint at)
+{
+    QMenu *const menu = lineEdit()->createStandardContextMenu();
+    for (QAction *const item : menu->actions()) {
+        QAction *const instead = item->objectName() == u"edit-undo"   ? m_undo
+                                 : item->objectName() == u"edit-redo" ? m_redo
+                                                                      : nullptr;
+        if (instead != nullptr) {
+            menu->insertAction(item, instead);
+            delete item;
+        }
+    }
+    menu->exec(at);
+    delete menu;
+}
+
 void EditableCombo::describeWithReason()
 {
-    const QString text = m_reason.isEmpty()        ? m_description
-                         : m_description.isEmpty() ? m_reason
-                                                   : m_description + u'\n' + m_reason;
+    QStringList lines{m_description, m_leftOut, m_reason};
+    lines.removeAll(QString());
+    const QString text = lines.join(u'\n');
     setToolTip(text);
     setAccessibleDescription(text);
     lineEdit()->setAccessibleDescription(text);

@@ -2,6 +2,7 @@
 
 #include <QComboBox>
 
+class QAction;
 class QStringListModel;
 
 // An editable drop-down box that keeps whatever the user types exactly: no inline
@@ -37,6 +38,12 @@ public:
     Q_ENUM(Mark)
     void mark(Mark mark, const QString &reason);
     [[nodiscard]] Mark currentMark() const { return m_mark; }
+    // Dims the value, still editable, when it is not in the rule; `note` says so after the
+    // description. An empty note: the value is in the rule.
+    void setLeftOut(const QString &note);
+    // The window's undo and redo, which the box's own context menu offers in place of the
+    // text field's.
+    void setHistoryActions(QAction *undo, QAction *redo);
 
     void showPopup() override;
 
@@ -56,6 +63,7 @@ private:
     void showWhole();
     void describeWithReason();
     void showShortened(const QString &whole);
+    void showContextMenu(QPoint at);
 
     QStringListModel *const m_items;
     QString m_whole; // the value while the box shows it shortened, else null
@@ -64,4 +72,7 @@ private:
     QString m_description;
     Mark m_mark = Mark::None;
     QString m_reason;
+    QString m_leftOut;
+    QAction *m_undo = nullptr;
+    QAction *m_redo = nullptr;
 };

@@ -56,13 +56,20 @@ void FindPopup::list(const QString &query)
             description.isEmpty() ? p.name : p.name + u" – "_s + description, m_matches);
         item->setData(Qt::UserRole, index);
     }
-    m_matches->setCurrentRow(m_matches->count() > 0 ? 0 : -1);
+    if (m_matches->count() > 0 || query.trimmed().isEmpty()) {
+        m_matches->setCurrentRow(m_matches->count() > 0 ? 0 : -1);
+        return;
+    }
+    // An item nothing can choose, which a screen reader hears from the field.
+    const QString none = tr("Nic nenalezeno");
+    (new QListWidgetItem(none, m_matches))->setFlags(Qt::NoItemFlags);
+    m_field->setAccessibleDescription(none);
 }
 
 void FindPopup::choose()
 {
     const QListWidgetItem *const item = m_matches->currentItem();
-    if (item == nullptr)
+    if (item == nullptr || !item->flags().testFlag(Qt::ItemIsEnabled))
         return;
     hide();
     Q_EMIT chosen(item->data(Qt::UserRole).toInt());

@@ -17,6 +17,23 @@ struct Twips {
     }
 };
 
+// What a control of a resizable window does with the room beyond the designed size: the
+// value boxes and the rule pane take the extra width, the pane the extra height too, and
+// what stands right of them moves with them. Everything else keeps its designed place.
+enum class Stretch { None, MovesRight, Widens, Grows };
+
+[[nodiscard]] constexpr QRect placed(const Twips &at, Stretch stretch, QSize extra)
+{
+    QRect shown = at.pixels();
+    if (stretch == Stretch::MovesRight)
+        shown.translate(extra.width(), 0);
+    else if (stretch != Stretch::None)
+        shown.setWidth(shown.width() + extra.width());
+    if (stretch == Stretch::Grows)
+        shown.setHeight(shown.height() + extra.height());
+    return shown;
+}
+
 inline constexpr Twips mainClient{0, 0, 7575, 5055};
 inline constexpr Twips css1Button{240, 240, 855, 255};
 inline constexpr Twips css2Button{1320, 240, 855, 255};

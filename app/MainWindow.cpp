@@ -56,6 +56,7 @@ MainWindow::MainWindow(QWidget *parent)
     , m_resetButton(new WrappingButton(tr("nastav výchozí hodnoty"), this))
     , m_copyButton(new WrappingButton(tr("vlož styl do schránky"), this))
     , m_deferredRefresh(new QTimer(this))
+    , m_momentOver(new QTimer(this))
 {
     placeControls();
     orderTabs();
@@ -78,17 +79,17 @@ void MainWindow::placeControls()
 {
     setObjectName(u"mainWindow"_s);
     setWindowTitle(u"Stylomat %1"_s.arg(ShortVersion));
-    setFixedSize(layout::mainClient.pixels().size());
+    // The designed size is the smallest; more room goes to the values and the rule.
+    setMinimumSize(layout::mainClient.pixels().size());
+    resize(minimumSize());
+    layOut();
 
     m_css1Button->setObjectName(u"css1Button"_s);
     m_css1Button->setToolTip(tr("vybere vlastnosti definované v CSS 1"));
-    m_css1Button->setGeometry(layout::css1Button.pixels());
     m_css2Button->setObjectName(u"css2Button"_s);
     m_css2Button->setToolTip(tr("vybere vlastnosti definované v CSS 2"));
-    m_css2Button->setGeometry(layout::css2Button.pixels());
 
     m_selectorLabel->setObjectName(u"selectorLabel"_s);
-    m_selectorLabel->setGeometry(layout::selectorLabel.pixels());
     QFont bold = font();
     bold.setWeight(QFont::Bold);
     m_selectorLabel->setFont(bold);
@@ -97,25 +98,20 @@ void MainWindow::placeControls()
     m_selectorBox->setObjectName(u"selectorBox"_s);
     m_selectorBox->describe(tr("Selektor"),
                             tr("prvek nebo jiný selektor, pro který pravidlo platí"));
-    m_selectorBox->setGeometry(layout::selectorBox.pixels());
     m_selectorBox->fill(selectorNames(), QString());
 
     m_onlyChangedCheck->setObjectName(u"onlyChangedCheck"_s);
     m_onlyChangedCheck->setText(tr("Zapisovat pouze změněné vlastnosti"));
-    m_onlyChangedCheck->setGeometry(layout::onlyChangedCheck.pixels());
     m_onlyChangedCheck->setChecked(m_document->onlyChanged());
 
     for (int row = 0; row < RowCount; ++row) {
         m_rowChecks[row]->setObjectName(u"rowCheck%1"_s.arg(row + 1));
-        m_rowChecks[row]->setGeometry(layout::rowCheck(row).pixels());
         m_valueBoxes[row]->setObjectName(u"valueBox%1"_s.arg(row + 1));
-        m_valueBoxes[row]->setGeometry(layout::valueBox(row).pixels());
     }
 
     m_rowScrollBar->setObjectName(u"rowScrollBar"_s);
     m_rowScrollBar->setAccessibleName(tr("Posun seznamu vlastností"));
     m_rowScrollBar->setAccessibleDescription(tr("vybírá, kterých deset vlastností řádky ukazují"));
-    m_rowScrollBar->setGeometry(layout::rowScrollBar.pixels());
     m_rowScrollBar->setRange(1, PropertyCount - RowCount + 1);
     m_rowScrollBar->setPageStep(RowCount);
     m_rowScrollBar->setTracking(false); // the rows follow a dragged thumb when it is let go
@@ -123,16 +119,16 @@ void MainWindow::placeControls()
 
     m_rulePane->setObjectName(u"rulePane"_s);
     m_rulePane->setAccessibleName(tr("Pravidlo stylu"));
-    m_rulePane->setGeometry(layout::rulePane.pixels());
     m_rulePane->setFont(paneFont());
 
     m_resetButton->setObjectName(u"resetButton"_s);
-    m_resetButton->setGeometry(layout::resetButton.pixels());
+    m_resetButton->setToolTip(
+        tr("vrátí všem vlastnostem výchozí hodnoty; zaškrtnutí, selektor a přepínač zůstanou"));
     m_copyButton->setObjectName(u"copyButton"_s);
-    m_copyButton->setGeometry(layout::copyButton.pixels());
+    m_copyButton->setToolTip(tr("vloží pravidlo do schránky; místní nabídka (pravé tlačítko "
+                                "nebo klávesa Menu) zkopíruje jen deklarace nebo atribut style"));
 
     m_note->setObjectName(u"note"_s);
-    m_note->setGeometry(layout::note.pixels());
     m_note->setWordWrap(true);
     QFont small = font();
     small.setPointSizeF(8.25);
@@ -143,6 +139,39 @@ void MainWindow::placeControls()
     m_deferredRefresh->setObjectName(u"deferredRefresh"_s);
     m_deferredRefresh->setSingleShot(true);
     m_deferredRefresh->setInterval(5);
+    m_momentOver->setSingleShot(true);
+    m_momentOver->setInterval(3000);
+}
+
+void MainWindow::layOut()
+{
+    const QSize extra = (size() - layout::mainClient.pixels().size()).expandedTo({0, 0});
+    const auto place = [extra](QWidget *control,
+                               const layout::Twips &at,
+                               layout::Stretch stretch = layout::Stretch::None) {
+        control->setGeometry(layout::placed(at, stretch, extra));
+    };
+    using enum layout::Stretch;
+    place(m_css1Button, layout::css1Button);
+    place(m_css2Button, layout::css2Button);
+    place(m_note, layout::note);
+    place(m_selectorLabel, layout::selectorLabel);
+    place(m_selectorBox, layout::selectorBox);
+    place(m_onlyChangedCheck, layout::onlyChangedCheck);
+    for (int row = 0; row < RowCount; ++row) {
+        place(m_rowChecks[row], layout::rowCheck(row));
+        place(m_valueBoxes[row], layout::valueBox(row), Widens);
+    }
+    place(m_rowScrollBar, layout::rowScrollBar, MovesRight);
+    place(m_rulePane, layout::rulePane, Grows);
+    place(m_resetButton, layout::resetButton, MovesRight);
+    place(m_copyButton, layout::copyButton, MovesRight);
+}
+
+void MainWindow::resizeEvent(QResizeEvent *event)
+{
+    WindowSurface::resizeEvent(event);
+    layOut();
 }
 
 void MainWindow::orderTabs()
@@ -175,6 +204,9 @@ void MainWindow::createActions()
         action(tr("Zpět"), tr("vrátí poslední změnu (%1)"), undoKeys(), &MainWindow::undo);
     m_redoAction =
         action(tr("Znovu"), tr("provede vrácenou změnu znovu (%1)"), redoKeys(), &MainWindow::redo);
+    for (EditableCombo *const box : m_valueBoxes)
+        box->setHistoryActions(m_undoAction, m_redoAction);
+    m_selectorBox->setHistoryActions(m_undoAction, m_redoAction);
     QAction *const find =
         action(tr("Najít vlastnost"),
                tr("najde vlastnost podle názvu nebo slova z popisu (%1)"),
@@ -187,7 +219,7 @@ void MainWindow::createActions()
                        });
                    }
                    const QRect rows =
-                       layout::rowCheck(0).pixels().united(layout::valueBox(0).pixels());
+                       m_rowChecks[0]->geometry().united(m_valueBoxes[0]->geometry());
                    m_find->open(mapToGlobal(rows.topLeft()), rows.width());
                });
     QAction *const preview = action(tr("Náhled"),
@@ -198,12 +230,17 @@ void MainWindow::createActions()
                                   tr("ukáže informace o programu (%1)"),
                                   QKeySequence::keyBindings(QKeySequence::HelpContents),
                                   &MainWindow::showAbout);
-    // Copying reads whatever waits in the pane first.
-    const auto copying = [this](const QString &text, QString (*made)(const RuleState &)) {
+    // Copying reads whatever waits in the pane first, and says what it copied.
+    const auto copying = [this](const QString &text,
+                                QString (*made)(const RuleState &),
+                                const QString &said) {
         auto *const copyAction = new QAction(text, this);
-        connect(copyAction, &QAction::triggered, this, [this, made] { copy(made); });
+        connect(copyAction, &QAction::triggered, this, [this, made, said] { copy(made, said); });
         return copyAction;
     };
+    QAction *const copyRule =
+        copying(tr("Kopírovat pravidlo"), nullptr, tr("Pravidlo zkopírováno."));
+    connect(m_copyButton, &QPushButton::clicked, copyRule, &QAction::trigger);
 
     m_menu = new QMenu(this);
     m_menu->setObjectName(u"contextMenu"_s);
@@ -212,9 +249,13 @@ void MainWindow::createActions()
     m_menu->addSeparator();
     m_menu->addActions(m_rulePane->editActions());
     m_editingSeparator = m_menu->addSeparator();
-    m_menu->addActions({copying(tr("Kopírovat pravidlo"), nullptr),
-                        copying(tr("Kopírovat deklarace"), &declarationText),
-                        copying(tr("Kopírovat jako atribut style"), &styleAttribute)});
+    m_menu->addActions({copyRule,
+                        copying(tr("Kopírovat deklarace"),
+                                &declarationText,
+                                tr("Pravidlo zkopírováno: jen deklarace.")),
+                        copying(tr("Kopírovat jako atribut style"),
+                                &styleAttribute,
+                                tr("Pravidlo zkopírováno: jako atribut style."))});
     m_menu->addSeparator();
     m_menu->addActions({preview, about});
     connect(m_rulePane, &RulePane::menuRequested, this, [this](QPoint at) { showMenu(at, true); });
@@ -250,8 +291,9 @@ void MainWindow::connectControls()
         storeSelector(RuleDocument::Edit::Other);
     });
     connect(m_selectorBox, &EditableCombo::focusLeft, m_document, &RuleDocument::endTypingRun);
-    connect(m_rowScrollBar, &QScrollBar::valueChanged, this, &MainWindow::refreshRows);
+    connect(m_rowScrollBar, &QScrollBar::valueChanged, this, &MainWindow::pageRows);
     connect(m_deferredRefresh, &QTimer::timeout, this, &MainWindow::refreshRows);
+    connect(m_momentOver, &QTimer::timeout, this, [this] { say(m_document->note(), false); });
     connect(m_onlyChangedCheck, &QCheckBox::clicked, m_document, &RuleDocument::setOnlyChanged);
     connect(m_css1Button, &QPushButton::clicked, this, [this] {
         m_document->selectCssLevel(CssLevel::Css1);
@@ -260,7 +302,6 @@ void MainWindow::connectControls()
         m_document->selectCssLevel(CssLevel::Css2);
     });
     connect(m_resetButton, &QPushButton::clicked, m_document, &RuleDocument::resetValues);
-    connect(m_copyButton, &QPushButton::clicked, this, [this] { copy(nullptr); });
     connect(m_rulePane, &RulePane::readRequested, this, &MainWindow::readRulePane);
     m_rulePane->setPasteHandler(
         [this](const QString &text) { return m_document->readIfRule(text); });
@@ -318,13 +359,55 @@ void MainWindow::refreshRows()
     }
 }
 
+// The rows show other properties. A focused value box or tick follows its property to the
+// row that shows it now, with its cursor and selection, or gives the focus to the scroll
+// bar when the property left the view: typing never goes into another property.
+void MainWindow::pageRows()
+{
+    int from = -1;
+    for (int row = 0; row < RowCount; ++row) {
+        if (m_valueBoxes[row]->hasFocus() || m_rowChecks[row]->hasFocus())
+            from = row;
+    }
+    if (from < 0) {
+        refreshRows();
+        return;
+    }
+    const bool inBox = m_valueBoxes[from]->hasFocus();
+    // The row's caption names the property it showed until now.
+    const int property = Property::indexOf(m_rowChecks[from]->text());
+    const QLineEdit *const edit = m_valueBoxes[from]->lineEdit();
+    const int cursor = edit->cursorPosition();
+    const int start = edit->selectionStart();
+    const int length = edit->selectionLength();
+    refreshRows();
+    const int to = rowOf(property);
+    if (to < 0) {
+        m_rowScrollBar->setFocus(Qt::OtherFocusReason);
+    } else if (!inBox) {
+        m_rowChecks[to]->setFocus(Qt::OtherFocusReason);
+    } else {
+        m_valueBoxes[to]->setFocus(Qt::OtherFocusReason);
+        QLineEdit *const field = m_valueBoxes[to]->lineEdit();
+        if (length > 0 && cursor == start)
+            field->setSelection(start + length, -length);
+        else if (length > 0)
+            field->setSelection(start, length);
+        else
+            field->setCursorPosition(cursor);
+    }
+}
+
 // The row's tick, its value unless the box shows it already, and what the value means
 // in CSS.
 void MainWindow::showRow(int row)
 {
     const int index = propertyAt(row);
-    m_rowChecks[row]->setChecked(m_document->isIncluded(index));
+    const bool included = m_document->isIncluded(index);
+    m_rowChecks[row]->setChecked(included);
     EditableCombo *const box = m_valueBoxes[row];
+    box->setLeftOut(included ? QString()
+                             : tr("hodnota není v pravidle, dokud je vlastnost nezaškrtnutá"));
     if (box->value() != m_document->value(index))
         box->setValue(m_document->value(index));
     const ValueVerdict verdict = m_document->verdict(index);
@@ -364,15 +447,27 @@ void MainWindow::readRulePane()
         m_rulePane->markRead();
 }
 
-void MainWindow::copy(QString (*made)(const RuleState &))
+void MainWindow::copy(QString (*made)(const RuleState &), const QString &said)
 {
     if (m_rulePane->hasUnreadText())
         readRulePane();
     const QString text = made ? made(m_document->state()) : m_rulePane->text();
     QClipboard *const clipboard = QGuiApplication::clipboard();
     clipboard->setText(text);
-    if (clipboard->text() != text)
+    if (clipboard->text() == text) {
+        sayForAMoment(said);
+    } else {
         std::fputs("stylomat: the text could not be put on the clipboard\n", stderr);
+        sayForAMoment(tr("Pravidlo se nepodařilo vložit do schránky."));
+    }
+}
+
+// The note says it until the moment is over, then what the document's note says; the focus
+// stays where it is.
+void MainWindow::sayForAMoment(const QString &said)
+{
+    say(said);
+    m_momentOver->start();
 }
 
 void MainWindow::showAbout()
@@ -381,14 +476,23 @@ void MainWindow::showAbout()
     about.exec();
 }
 
+// The document's note, which also describes the pane.
 void MainWindow::showNote(const QString &note)
 {
-    if (note == m_note->text())
-        return;
-    m_note->setText(note);
-    m_note->setVisible(!note.isEmpty());
     m_rulePane->setAccessibleDescription(note);
-    if (!note.isEmpty()) {
+    say(note);
+}
+
+// Shows the text in the note; a screen reader hears it, even when it is said again, unless
+// it only comes back after a moment.
+void MainWindow::say(const QString &text, bool heard)
+{
+    m_momentOver->stop();
+    if (text != m_note->text()) {
+        m_note->setText(text);
+        m_note->setVisible(!text.isEmpty());
+    }
+    if (heard && !text.isEmpty()) {
         QAccessibleEvent alert(m_note, QAccessible::Alert);
         QAccessible::updateAccessibility(&alert);
     }

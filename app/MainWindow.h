@@ -37,9 +37,12 @@ public:
 protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     void placeControls();
+    // Places the controls for the window's size.
+    void layOut();
     void orderTabs();
     void createActions();
     void connectControls();
@@ -49,13 +52,16 @@ private:
     // The row that shows the property, or -1.
     [[nodiscard]] int rowOf(int property) const;
     void refreshRows();
+    void pageRows();
     void showRow(int row);
     void storeRowValue(int row, bool typing);
     void readRulePane();
-    void copy(QString (*made)(const RuleState &));
+    void copy(QString (*made)(const RuleState &), const QString &said);
+    void sayForAMoment(const QString &said);
     void showAbout();
     void showPreview();
     void showNote(const QString &note);
+    void say(const QString &text, bool heard = true);
     void showMenu(QPoint at, bool editing);
     void updateHistoryActions();
     void undo();
@@ -79,6 +85,8 @@ private:
     QPushButton *const m_copyButton;
     // Shows a composed value in its box once the pick that asked for it is over.
     QTimer *const m_deferredRefresh;
+    // Ends what the note said of a copy.
+    QTimer *const m_momentOver;
     QAction *m_undoAction = nullptr;
     QAction *m_redoAction = nullptr;
     // One menu for the pane and the copy button, built once: a screen reader then meets

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Shared first half of start.sh and test.sh: installs the Debian packages that are
-# missing (nothing is fetched when all are there) and builds build/ incrementally.
+# missing (nothing is fetched when all are there) and builds build/ incrementally: the
+# targets named as arguments, or all.
 set -euo pipefail
 
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -25,4 +26,4 @@ build="$root/build"
 if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTYLOMAT_WERROR=ON
 fi
-cmake --build "$build" --parallel "$(nproc)"
+cmake --build "$build" --parallel "$(nproc)" ${1:+--target "$@"}

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the whole test suite headless: first in
+# Installs what is missing, builds everything, and runs the whole test suite headless: first in
 # the normal build, then in a build with AddressSanitizer and UndefinedBehaviorSanitizer,
 # then a short run of the style model's fuzzer.
 set -euo pipefail

@@ -88,6 +88,10 @@
         <source>Nalezené vlastnosti</source>
         <translation>Properties found</translation>
     </message>
+    <message>
+        <source>Nic nenalezeno</source>
+        <translation>Nothing found</translation>
+    </message>
 </context>
 <context>
     <name>HtmlCanvas</name>
@@ -217,6 +221,34 @@
     <message>
         <source>ukáže, jak pravidlo vypadá na ukázce prvku (%1)</source>
         <translation>shows how the rule looks on a sample of the element (%1)</translation>
+    </message>
+    <message>
+        <source>vrátí všem vlastnostem výchozí hodnoty; zaškrtnutí, selektor a přepínač zůstanou</source>
+        <translation>sets every property back to its default value; ticks, selector and switch stay</translation>
+    </message>
+    <message>
+        <source>vloží pravidlo do schránky; místní nabídka (pravé tlačítko nebo klávesa Menu) zkopíruje jen deklarace nebo atribut style</source>
+        <translation>puts the rule on the clipboard; its context menu (right button or the Menu key) copies only the declarations or a style attribute</translation>
+    </message>
+    <message>
+        <source>Pravidlo zkopírováno.</source>
+        <translation>Rule copied.</translation>
+    </message>
+    <message>
+        <source>Pravidlo zkopírováno: jen deklarace.</source>
+        <translation>Rule copied: declarations only.</translation>
+    </message>
+    <message>
+        <source>Pravidlo zkopírováno: jako atribut style.</source>
+        <translation>Rule copied: as a style attribute.</translation>
+    </message>
+    <message>
+        <source>hodnota není v pravidle, dokud je vlastnost nezaškrtnutá</source>
+        <translation>the value is not in the rule while the property is unticked</translation>
+    </message>
+    <message>
+        <source>Pravidlo se nepodařilo vložit do schránky.</source>
+        <translation>The rule could not be put on the clipboard.</translation>
     </message>
 </context>
 <context>
@@ -820,7 +852,7 @@
     </message>
     <message>
         <source>Některé deklarace zůstávají v pořadí textu, aby platilo totéž.</source>
-        <translation>Some declarations keep the text's order, so that the same ones win.</translation>
+        <translation>Some declarations keep the text&apos;s order, so that the same ones win.</translation>
     </message>
     <message>
         <source>Vynecháno komentářů: %1, první %2.</source>

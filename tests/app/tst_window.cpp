@@ -14,8 +14,14 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name"); // what a screen reader says: caption or name
         QTest::addColumn<QString>("toolTip");
-        const auto row = [](const char *control, const QString &name, const QString &tip = {}) {
-            QTest::addRow("%s", control) << name << tip;
+        QTest::addColumn<QString>(
+            "description"); // what a screen reader says of it, "|" a line break
+        const auto row = [](const char *control,
+                            const QString &name,
+                            const QString &tip = {},
+                            const QString &description = {}) {
+            QTest::addRow("%s", control)
+                << name << tip << (description.isNull() ? tip : description);
         };
         row("css1Button", u"CSS 1"_s, u"vybere vlastnosti definované v CSS 1"_s);
         row("css2Button", u"CSS 2"_s, u"vybere vlastnosti definované v CSS 2"_s);
@@ -24,23 +30,40 @@ private Q_SLOTS:
         row("onlyChangedCheck", u"Zapisovat pouze změněné vlastnosti"_s);
         row("rowCheck1", u"Background"_s, u"sdružená vlastnost určující vlastnosti pozadí prvku"_s);
         row("rowCheck10", u"Border-bottom-style"_s, u"určuje styl spodního orámování prvku"_s);
+        // A value box is named by its property, not by the value it holds.
+        row("valueBox2",
+            u"Hodnota vlastnosti Background-attachment"_s,
+            u"určuje závislost obrázku na pozadí na posunu stránky|Baseline: široce dostupné od "
+            u"2018"_s);
         row("valueBox7",
             u"Hodnota vlastnosti Border"_s,
-            u"sdružení vlastnost určující orámování prvku (nahoře-vpravo-dole-vlevo)"_s);
-        row("rowScrollBar", u"Posun seznamu vlastností"_s);
+            u"sdružení vlastnost určující orámování prvku (nahoře-vpravo-dole-vlevo)|Baseline: "
+            u"široce dostupné od 2018"_s);
+        row("rowScrollBar",
+            u"Posun seznamu vlastností"_s,
+            {},
+            u"vybírá, kterých deset vlastností řádky ukazují"_s);
         row("rulePane", u"Pravidlo stylu"_s);
-        row("resetButton", u"nastav výchozí hodnoty"_s);
-        row("copyButton", u"vlož styl do schránky"_s);
+        row("resetButton",
+            u"nastav výchozí hodnoty"_s,
+            u"vrátí všem vlastnostem výchozí hodnoty; zaškrtnutí, selektor a přepínač zůstanou"_s);
+        row("copyButton",
+            u"vlož styl do schránky"_s,
+            u"vloží pravidlo do schránky; místní nabídka (pravé tlačítko nebo klávesa Menu) "
+            u"zkopíruje jen deklarace nebo atribut style"_s);
     }
     void controls()
     {
         QFETCH(QString, name);
         QFETCH(QString, toolTip);
+        QFETCH(QString, description);
         WindowDriver d;
         QWidget *const control = d.get(QString::fromLatin1(QTest::currentDataTag()));
         QVERIFY(control != nullptr);
-        QCOMPARE(control->toolTip(), toolTip);
-        QCOMPARE(QAccessible::queryAccessibleInterface(control)->text(QAccessible::Name), name);
+        QCOMPARE(control->toolTip(), toolTip.replace(u'|', u'\n'));
+        QAccessibleInterface *const spoken = QAccessible::queryAccessibleInterface(control);
+        QCOMPARE(spoken->text(QAccessible::Name), name);
+        QCOMPARE(spoken->text(QAccessible::Description), description.replace(u'|', u'\n'));
     }
 
     // The layout as designed: how the controls stand to each other, which a misplaced one
@@ -50,6 +73,7 @@ private Q_SLOTS:
         WindowDriver d;
         const auto at = [&d](const QString &name) { return d.get(name)->geometry(); };
         QCOMPARE(d.window.size(), QSize(505, 337));
+        QCOMPARE(d.window.minimumSize(), QSize(505, 337));
         for (int row = 1; row <= 10; ++row) { // rows one step apart, the box overlapping the tick
             const QRect tick = at(u"rowCheck%1"_s.arg(row));
             const QRect box = at(u"valueBox%1"_s.arg(row));
@@ -69,6 +93,42 @@ private Q_SLOTS:
         QCOMPARE(at(u"copyButton"_s).bottom(), at(u"rulePane"_s).bottom());
         QCOMPARE(at(u"copyButton"_s).right(), at(u"rowScrollBar"_s).right());
         QCOMPARE(at(u"css2Button"_s).top(), at(u"css1Button"_s).top());
+    }
+
+    // Enlarged by the window system, the window gives the extra width to the value boxes and
+    // the pane, the extra height to the pane; what stands right of them moves with them.
+    void grows_data()
+    {
+        QTest::addColumn<QRect>("change"); // of left, top, width and height
+        const QRect none;
+        const QRect right(200, 0, 0, 0);
+        QTest::newRow("css1Button") << none;
+        QTest::newRow("note") << none;
+        QTest::newRow("selectorBox") << none;
+        QTest::newRow("onlyChangedCheck") << none;
+        QTest::newRow("rowCheck1") << none;
+        QTest::newRow("rowCheck10") << none;
+        QTest::newRow("valueBox1") << QRect(0, 0, 200, 0);
+        QTest::newRow("valueBox10") << QRect(0, 0, 200, 0);
+        QTest::newRow("rowScrollBar") << right;
+        QTest::newRow("rulePane") << QRect(0, 0, 200, 100);
+        QTest::newRow("resetButton") << right;
+        QTest::newRow("copyButton") << right;
+    }
+    void grows()
+    {
+        QFETCH(QRect, change);
+        WindowDriver d;
+        QWidget *const control = d.get(QString::fromLatin1(QTest::currentDataTag()));
+        const QRect before = control->geometry();
+        d.window.windowHandle()->resize(705, 437);
+        QTRY_COMPARE(d.window.size(), QSize(705, 437));
+        const QRect after = control->geometry();
+        QCOMPARE(QRect(after.left() - before.left(),
+                       after.top() - before.top(),
+                       after.width() - before.width(),
+                       after.height() - before.height()),
+                 change);
     }
 
     void startUp()
