@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QHash>
 #include <QString>
 #include <QStringView>
@@ -12,8 +13,9 @@ class CompiledGrammar;
 
 // Today's CSS as its specifications define it, and how far browsers support it:
 // catalogue/today/css.txt, written by tools/css-data from the packages named in it and
-// compiled in. It is read on first use, and each property's grammar compiled on its first
-// check, so that start-up pays for none of it.
+// compiled in. Its grammars are read on first use and each property's grammar compiled on
+// its first check; the Baseline records are looked up in the text itself. Start-up, which
+// asks for Baseline support of the rows it shows, so pays for none of the grammars.
 class TodayCss {
 public:
     struct Property {
@@ -30,8 +32,11 @@ public:
     // The index of a property by its name in lower case, a legacy alias
     // ("-webkit-transition") read as the property; -1 for none.
     [[nodiscard]] int indexOf(QStringView name) const;
-    [[nodiscard]] const Property &property(int index) const { return m_properties[index]; }
-    [[nodiscard]] int count() const { return int(m_properties.size()); }
+    [[nodiscard]] const Property &property(int index) const
+    {
+        return records().properties[std::size_t(index)];
+    }
+    [[nodiscard]] int count() const { return int(records().properties.size()); }
     // The property's grammar, compiled on first use.
     [[nodiscard]] const CompiledGrammar &grammar(int index) const;
     // The module that defines a function, by its name in lower case ("rgb"); empty when
@@ -47,11 +52,23 @@ public:
 private:
     TodayCss();
 
-    std::vector<Property> m_properties;
-    QHash<QString, int> m_byName;
-    QHash<QString, QString> m_types;
-    QHash<QString, QString> m_functionModules;
-    QHash<QString, QString> m_support;
-    std::unique_ptr<std::once_flag[]> m_compiled;
+    // Everything but the Baseline records, read on first use.
+    struct Records {
+        std::vector<Property> properties;
+        QHash<QString, int> byName;
+        QHash<QString, QString> types;
+        QHash<QString, QString> functionModules;
+    };
+    [[nodiscard]] const Records &records() const;
+    // The Baseline record of a key ("h2018"), or an empty view.
+    [[nodiscard]] QByteArrayView supportRecord(QStringView key) const;
+
+    QByteArray m_text;
+    // Where the Baseline records, sorted by key, begin and end in the text.
+    qsizetype m_supportBegin = 0;
+    qsizetype m_supportEnd = 0;
+    mutable std::once_flag m_read;
+    mutable Records m_records;
+    mutable std::unique_ptr<std::once_flag[]> m_compiled;
     mutable std::vector<std::unique_ptr<CompiledGrammar>> m_grammars;
 };

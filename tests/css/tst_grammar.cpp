@@ -8,6 +8,7 @@
 #include "ValueGrammar.h"
 #include "ValueTokens.h"
 
+#include <QFile>
 #include <QTest>
 
 using namespace Qt::StringLiterals;
@@ -564,6 +565,23 @@ private Q_SLOTS:
     {
         QFETCH(QString, key);
         QTEST(TodayCss::instance().support(key), "expected");
+    }
+
+    // Each record is found, and what sorts between two records is not.
+    void everyBaselineRecord()
+    {
+        QFile file(u":/today/css.txt"_s);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        int records = 0;
+        for (const QByteArray &line : file.readAll().split('\n')) {
+            if (!line.startsWith("b\t"))
+                continue;
+            const QString key = QString::fromLatin1(line.split('\t')[1]);
+            QVERIFY2(!TodayCss::instance().support(key).isEmpty(), qPrintable(key));
+            QVERIFY2(TodayCss::instance().support(key + u'!').isEmpty(), qPrintable(key));
+            ++records;
+        }
+        QVERIFY(records > 2000);
     }
 
     // Every grammar of today's CSS compiles, and takes a value its property is known for.

@@ -10,7 +10,8 @@
 //   b key support             Baseline of a property ("display") or of one of its
 //                             keywords ("display flex"): h2018 widely available since
 //                             2018, l2024 newly available since 2024, or - and the
-//                             browsers that lack it
+//                             browsers that lack it; the last records, sorted by
+//                             key, as the program looks them up by bisection
 // The notation is the program's (catalogue/ValueGrammar.h), written from the syntax as
 // css-tree parses it: functions nested, "!" after a group that must not be empty, quoted
 // characters, and <any-value> for what it cannot check (generic types).
