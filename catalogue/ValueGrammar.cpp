@@ -3,6 +3,7 @@
 #include "CompiledGrammar.h"
 #include "CssTokenizer.h"
 #include "GrammarMatcher.h"
+#include "MathFunction.h"
 #include "Property.h"
 #include "TodayCss.h"
 #include "ValueTokens.h"
@@ -94,6 +95,12 @@ QString failureReason(const GrammarMatcher &m, const CompiledGrammar &grammar,
         return QCoreApplication::translate("ValueGrammar", "neplatná barva");
     if (problems & P::MissingParen)
         return Css::faultText(Css::Fault::UnclosedBracket);
+    if (problems & P::MathSpacing)
+        return QCoreApplication::translate("ValueGrammar",
+                                           "+ a - ve výpočtu potřebují mezeru z obou stran");
+    if (problems & P::MathTypes)
+        return QCoreApplication::translate("ValueGrammar",
+                                           "výpočet zde dává nebo sčítá jiný druh hodnoty");
     if (m.furthest() >= end || m.furthest() < 0)
         return QCoreApplication::translate("ValueGrammar", "neočekávaný konec hodnoty");
     if (problems & P::EndOfBlock)
@@ -105,7 +112,7 @@ QString failureReason(const GrammarMatcher &m, const CompiledGrammar &grammar,
     const ValueToken &token = tokens[m.furthest()];
     if (token.type == Type::Function) {
         const QString name = CssTokenizer::asciiLower(token.name);
-        return grammar.knowsFunction(name) || GrammarMatcher::isMathFunction(name)
+        return grammar.knowsFunction(name) || MathFunction::isMathFunction(name)
                    ? QCoreApplication::translate("ValueGrammar", "funkce zde není dovolena")
                    : QCoreApplication::translate("ValueGrammar", "neznámá funkce");
     }
@@ -167,11 +174,12 @@ struct Prepared {
     {
         return ValueVerdict{kind, first + from, to - from, why, {}};
     }
-    // Valid whatever the grammar: a CSS-wide keyword alone, or a var() that holds together.
+    // Valid whatever the grammar: a CSS-wide keyword alone, or a var() or another
+    // substitution that holds together.
     [[nodiscard]] bool anyValue() const
     {
-        return tokens->hasVariable() || (end == 1 && (*tokens)[0].type == Type::Ident &&
-                                         GrammarMatcher::isWideKeyword((*tokens)[0].name));
+        return tokens->substitution() >= 0 || (end == 1 && (*tokens)[0].type == Type::Ident &&
+                                               GrammarMatcher::isWideKeyword((*tokens)[0].name));
     }
 
     qsizetype first = 0;
@@ -224,7 +232,7 @@ Prepared::Prepared(QStringView value)
     }
     begin = t[0].begin;
     finish = t[end - 1].end;
-    const qsizetype apart = t.hasVariable() ? breaksTogether(t, end) : -1;
+    const qsizetype apart = t.substitution() >= 0 ? breaksTogether(t, end) : -1;
     if (apart >= 0)
         decided =
             t[apart].close >= t.size()
@@ -304,6 +312,15 @@ QString laterModule(const ValueTokens &tokens, qsizetype at, const CompiledGramm
     default:
         return {};
     }
+}
+
+// The module of a function that stands for text known only later.
+QString substitutionModule(QStringView function)
+{
+    // An author's own function (@function) is the one such that the data has no entry for.
+    return function.startsWith(u"--")
+               ? QStringLiteral("CSS Mixins 1")
+               : TodayCss::instance().functionModule(CssTokenizer::asciiLower(function));
 }
 
 // The first thing in the value that CSS 2.1 does not have, as a verdict: what it is,
@@ -462,15 +479,19 @@ ValueVerdict checkValue(int property, QStringView text)
                              translated(note.reason));
     };
     if (value.anyValue()) { // as good as the property itself
+        const qsizetype substitution = tokens.substitution();
+        // content: attr(title) is CSS 2.1's own.
+        if (grammar.root() >= 0 &&
+            (substitution < 0 ||
+             GrammarMatcher(grammar, tokens, value.end).matches(grammar.root())))
+            return laterThanCss21(value, grammar);
         if (grammar.root() >= 0)
-            return tokens.hasVariable()
-                       ? value.verdict(Kind::Later,
-                                       value.begin,
-                                       value.finish,
-                                       QCoreApplication::translate("ValueGrammar",
-                                                                   "hodnota z %1; CSS 2.1 ji nemá")
-                                           .arg(TodayCss::instance().functionModule(u"var")))
-                       : laterThanCss21(value, grammar);
+            return value.verdict(
+                Kind::Later,
+                value.begin,
+                value.finish,
+                QCoreApplication::translate("ValueGrammar", "hodnota z %1; CSS 2.1 ji nemá")
+                    .arg(substitutionModule(tokens[substitution].name)));
         return backToday(property, value, grammar)
                    ? laterValue(todayIndexOf(property), value, grammar, -1)
                    : dropped(p.notes.front());

@@ -85,6 +85,7 @@ constexpr LeafType LeafTypes[] = {
     {u"custom-ident", Kind::CustomIdent},
     {u"dashed-ident", Kind::DashedIdent},
     {u"custom-property-name", Kind::DashedIdent},
+    {u"zero", Kind::Integer}, // the number 0
     {u"declaration-value", Kind::Anything},
     {u"any-value", Kind::Anything},
 };
@@ -168,7 +169,23 @@ private:
         while (take(op));
         if (kind != Kind::OneOf && node.children.size() > 16)
             fail("more than 16 parts in any order"); // the matcher keeps them in 16 bits
+        if (kind == Kind::OneOf)
+            markPercentages(node.children);
         return m_grammar.add(node);
+    }
+
+    // <length> | <percentage>: the length takes a calc() of both.
+    void markPercentages(const std::vector<int> &alternatives)
+    {
+        const auto node = [this](int i) -> GrammarNode & {
+            return m_grammar.m_nodes[std::size_t(i)];
+        };
+        if (std::none_of(alternatives.begin(), alternatives.end(), [&](int i) {
+                return node(i).kind == Kind::Percentage;
+            }))
+            return;
+        for (const int i : alternatives)
+            node(i).percentages = true;
     }
 
     int oneOf() { return combined(Kind::OneOf, &Parser::anyOf, u"|"); }
@@ -303,7 +320,9 @@ private:
             if (name != leaf.name)
                 continue;
             GrammarNode node(leaf.kind);
-            if (bracket >= 0) {
+            if (leaf.kind == Kind::Integer) {
+                node.low = node.high = 0;
+            } else if (bracket >= 0) {
                 bounds(inside.sliced(bracket), node);
             } else if (m_grammar.m_range) {
                 node.low = m_grammar.m_range->first;

@@ -57,6 +57,8 @@ struct GrammarNode {
     double low = -std::numeric_limits<double>::infinity();
     double high = std::numeric_limits<double>::infinity();
     bool commas = false;
+    // A dimension that a percentage may stand beside: a calc() mixing the two fits it.
+    bool percentages = false;
     std::vector<int> children;
 };
 

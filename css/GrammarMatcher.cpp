@@ -2,6 +2,7 @@
 
 #include "CssTokenizer.h"
 #include "Keywords.h"
+#include "MathFunction.h"
 #include "ValueTokens.h"
 
 #include <algorithm>
@@ -65,14 +66,6 @@ constexpr QStringView TimeUnits[] = {u"s", u"ms"};
 constexpr QStringView FrequencyUnits[] = {u"hz", u"khz"};
 constexpr QStringView ResolutionUnits[] = {u"dpi", u"dpcm", u"dppx", u"x"};
 constexpr QStringView FlexUnits[] = {u"fr"};
-// calc() and those of CSS Values 4 that stand for a number or a dimension.
-// clang-format off
-constexpr QStringView MathFunctions[] = {
-    u"calc", u"min", u"max", u"clamp", u"round", u"mod", u"rem", u"sin", u"cos", u"tan",
-    u"asin", u"acos", u"atan", u"atan2", u"pow", u"sqrt", u"hypot", u"log", u"exp", u"abs",
-    u"sign", u"calc-size"};
-// clang-format on
-
 bool isOneOf(QStringView name, auto const &names)
 {
     return std::any_of(std::begin(names), std::end(names), [name](QStringView n) {
@@ -137,17 +130,29 @@ bool GrammarMatcher::isWideKeyword(QStringView name)
     return isOneOf(name, keywords::cssWide());
 }
 
-bool GrammarMatcher::isMathFunction(QStringView name)
-{
-    return isOneOf(name, MathFunctions);
-}
-
 bool GrammarMatcher::isCss21LengthUnit(QStringView unit)
 {
     return std::any_of(
         std::begin(LengthUnits), std::begin(LengthUnits) + Css21LengthUnits, [unit](QStringView u) {
             return CssTokenizer::equalsIgnoringAsciiCase(unit, u);
         });
+}
+
+std::optional<GrammarNode::Kind> GrammarMatcher::dimensionOf(QStringView unit)
+{
+    if (isOneOf(unit, LengthUnits))
+        return Kind::Length;
+    if (isOneOf(unit, AngleUnits))
+        return Kind::Angle;
+    if (isOneOf(unit, TimeUnits))
+        return Kind::Time;
+    if (isOneOf(unit, FrequencyUnits))
+        return Kind::Frequency;
+    if (isOneOf(unit, ResolutionUnits))
+        return Kind::Resolution;
+    if (isOneOf(unit, FlexUnits))
+        return Kind::Flex;
+    return std::nullopt;
 }
 
 void GrammarMatcher::collect(int index, qsizetype at, Ends &out)
@@ -422,18 +427,8 @@ qsizetype GrammarMatcher::leaf(const GrammarNode &node, qsizetype at)
 qsizetype GrammarMatcher::number(const GrammarNode &node, qsizetype at)
 {
     const ValueToken &token = m_tokens[at];
-    if (token.type == Type::Function && isMathFunction(token.name)) {
-        // Its arguments are left to the browser: it only has to hold together.
-        if (token.close >= m_tokens.size())
-            fail(token.close, MissingParen);
-        else if (token.close == at + 1)
-            fail(at + 1, EndOfBlock);
-        else if (m_tokens.straysWithin(at + 1, token.close) > 0)
-            fail(at, Unexpected);
-        else
-            return token.close + 1;
-        return -1;
-    }
+    if (token.type == Type::Function && MathFunction::isMathFunction(token.name))
+        return mathFunction(node, at);
     unsigned problem = token.type == Type::Function ? BadFunction : Unexpected;
     bool fits = false;
     switch (node.kind) {
@@ -489,6 +484,51 @@ qsizetype GrammarMatcher::number(const GrammarNode &node, qsizetype at)
         m_bound = m_below ? node.low : node.high;
     }
     fail(at, OutOfRange);
+    return -1;
+}
+
+// A math function where a number or a dimension goes: its result is of the node's kind.
+// It is not held to the node's range, which a browser applies to what it computes.
+qsizetype GrammarMatcher::mathFunction(const GrammarNode &node, qsizetype at)
+{
+    using Base = MathFunction::Base;
+    const ValueToken &token = m_tokens[at];
+    if (token.close >= m_tokens.size()) {
+        fail(token.close, MissingParen);
+        return -1;
+    }
+    const std::optional<Base> base = node.kind == Kind::Length       ? Base::Length
+                                     : node.kind == Kind::Angle      ? Base::Angle
+                                     : node.kind == Kind::Time       ? Base::Time
+                                     : node.kind == Kind::Frequency  ? Base::Frequency
+                                     : node.kind == Kind::Resolution ? Base::Resolution
+                                     : node.kind == Kind::Percentage ? Base::Percent
+                                                                     : std::optional<Base>();
+    // Percentages count as the node's kind where the grammar takes both (<length-percentage>).
+    const Base percentAs = base && node.percentages ? *base : Base::Percent;
+    const MathFunction::Result result = MathFunction::read(m_tokens, at, percentAs);
+    switch (result.fault) {
+    case MathFunction::Fault::None:
+        break;
+    case MathFunction::Fault::Ends:
+        fail(result.at, EndOfBlock);
+        return -1;
+    case MathFunction::Fault::Spacing:
+        fail(result.at, MathSpacing);
+        return -1;
+    case MathFunction::Fault::Types:
+        fail(result.at, MathTypes);
+        return -1;
+    default:
+        fail(result.at, Unexpected);
+        return -1;
+    }
+    const bool fits = node.kind == Kind::Flex ? false
+                      : base                  ? result.type == MathFunction::Type::of(*base)
+                                              : result.type == MathFunction::Type();
+    if (fits)
+        return token.close + 1;
+    fail(at, MathTypes);
     return -1;
 }
 

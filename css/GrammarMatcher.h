@@ -2,6 +2,7 @@
 
 #include "CompiledGrammar.h"
 
+#include <optional>
 #include <vector>
 
 class ValueTokens;
@@ -35,6 +36,8 @@ public:
         NeedsComma = 1u << 11,
         NeedsSlash = 1u << 12,
         MissingParen = 1u << 13, // the value ends inside a function
+        MathSpacing = 1u << 14,  // a "+" or "-" of calc() without white space around it
+        MathTypes = 1u << 15,    // what calc() adds up or gives is of another kind
     };
 
     // Node visits allowed: the property grammars take at most 31 per token (Font's on one
@@ -63,11 +66,11 @@ public:
     [[nodiscard]] static bool isColourName(QStringView name, bool css21Only = false);
     // The keywords every property takes alone.
     [[nodiscard]] static bool isWideKeyword(QStringView name);
-    // calc() and the other functions of CSS Values 4 that stand for any number or
-    // dimension.
-    [[nodiscard]] static bool isMathFunction(QStringView name);
     // em, ex, px, in, cm, mm, pt, pc: the length units of CSS 2.1, in any case.
     [[nodiscard]] static bool isCss21LengthUnit(QStringView unit);
+    // What a unit measures (any case): Length, Angle, Time, Frequency, Resolution or Flex;
+    // none for a unit CSS does not have.
+    [[nodiscard]] static std::optional<GrammarNode::Kind> dimensionOf(QStringView unit);
 
 private:
     using Ends = std::vector<qsizetype>;
@@ -82,6 +85,7 @@ private:
     // A leaf: the end of its match, or -1 after noting what went wrong.
     [[nodiscard]] qsizetype leaf(const GrammarNode &node, qsizetype at);
     [[nodiscard]] qsizetype number(const GrammarNode &node, qsizetype at);
+    [[nodiscard]] qsizetype mathFunction(const GrammarNode &node, qsizetype at);
     // Where the block holding position `at` ends.
     [[nodiscard]] qsizetype limit(qsizetype at) const;
     void fail(qsizetype at, unsigned problems);

@@ -1,5 +1,6 @@
 #include "ValueTokens.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -115,6 +116,15 @@ ValueTokens::ValueTokens(QStringView value)
     }
 }
 
+bool ValueTokens::isSubstitution(QStringView function)
+{
+    static constexpr QStringView Names[] = {u"var", u"env", u"attr", u"if"};
+    return function.startsWith(u"--") ||
+           std::any_of(std::begin(Names), std::end(Names), [function](QStringView name) {
+               return CssTokenizer::equalsIgnoringAsciiCase(function, name);
+           });
+}
+
 void ValueTokens::add(const CssToken &token, QStringView value)
 {
     ValueToken t;
@@ -129,19 +139,23 @@ void ValueTokens::add(const CssToken &token, QStringView value)
         break;
     case Type::Function:
         t.name = read(text.chopped(1));
-        m_hasVariable = m_hasVariable || CssTokenizer::equalsIgnoringAsciiCase(t.name, u"var");
+        if (m_substitution < 0 && isSubstitution(t.name))
+            m_substitution = size();
         break;
     case Type::Hash:
         t.name = read(text.sliced(1));
         break;
     case Type::Number:
         t.number = numberValue(text);
+        t.isSigned = text.front() == u'+' || text.front() == u'-';
         break;
     case Type::Percentage:
         t.number = numberValue(text.chopped(1));
+        t.isSigned = text.front() == u'+' || text.front() == u'-';
         break;
     case Type::Dimension:
         t.number = numberValue(text.first(token.unitAt - token.begin));
+        t.isSigned = text.front() == u'+' || text.front() == u'-';
         t.name = read(text.sliced(token.unitAt - token.begin));
         break;
     case Type::String:

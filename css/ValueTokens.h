@@ -13,6 +13,7 @@
 struct ValueToken {
     CssToken::Type type = CssToken::Type::End;
     bool isInteger = false; // Number, Percentage, Dimension
+    bool isSigned = false;  // the same, written with "+" or "-"
     qsizetype begin = 0;    // UTF-16 range in the value
     qsizetype end = 0;
     double number = 0; // Number, Percentage, Dimension
@@ -48,8 +49,11 @@ public:
     [[nodiscard]] Css::Fault breaks() const { return m_break; }
     [[nodiscard]] qsizetype breakBegin() const { return m_breakBegin; }
     [[nodiscard]] qsizetype breakEnd() const { return m_breakEnd; }
-    // A var() anywhere: the value is only known once the variable is.
-    [[nodiscard]] bool hasVariable() const { return m_hasVariable; }
+    // The first function that stands for text known only later (var(), env(), attr(),
+    // if(), an author's --name()), or -1: with one, a browser only asks of the value that
+    // it hold together.
+    [[nodiscard]] qsizetype substitution() const { return m_substitution; }
+    [[nodiscard]] static bool isSubstitution(QStringView function);
     // How many ")", "]" and "}" without their opening partner lie in [from, to).
     [[nodiscard]] qsizetype straysWithin(qsizetype from, qsizetype to) const
     {
@@ -66,6 +70,6 @@ private:
     Css::Fault m_break = Css::Fault::None;
     qsizetype m_breakBegin = -1;
     qsizetype m_breakEnd = -1;
-    bool m_hasVariable = false;
+    qsizetype m_substitution = -1;
     std::vector<qsizetype> m_straysBefore; // for each index, the strays before it
 };

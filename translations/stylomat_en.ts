@@ -1052,6 +1052,14 @@
         <source>předpona patří jen prohlížeči, který ji zavedl</source>
         <translation>the prefix is the browser&apos;s own</translation>
     </message>
+    <message>
+        <source>+ a - ve výpočtu potřebují mezeru z obou stran</source>
+        <translation>+ and - in a calculation need white space on both sides</translation>
+    </message>
+    <message>
+        <source>výpočet zde dává nebo sčítá jiný druh hodnoty</source>
+        <translation>the calculation gives or adds up another kind of value here</translation>
+    </message>
 </context>
 <context>
     <name>main</name>

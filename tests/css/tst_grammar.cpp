@@ -172,6 +172,40 @@ private Q_SLOTS:
         row("calc for an integer", u"z-index", u"CALC(1 + 2)", u"later 0+5");
         row("calc unclosed", u"width", u"calc(1px", u"invalid 8+0 neuzavřená závorka");
         row("calc empty", u"width", u"calc()", u"invalid 5+1 funkci chybí argument");
+        row("calc minus unspaced",
+            u"width",
+            u"calc(100%-10px)",
+            u"invalid 9+5 + a - ve výpočtu potřebují mezeru z obou stran");
+        row("calc plus unspaced", u"width", u"calc(1px+ 2px)", u"invalid 8+1");
+        row("calc minus spaced once", u"width", u"calc(100% -10px)", u"invalid 10+5");
+        row("calc sign without operator", u"margin", u"calc(1px +2px)", u"invalid 9+4");
+        row("calc unary minus", u"width", u"calc(- 1px)", u"invalid 5+1");
+        row("calc product unspaced", u"width", u"calc(2*-1px/ 2)", u"later 0+5");
+        row("calc mixed, percentages beside", u"line-height", u"calc(1em + 10%)", u"later 0+5");
+        row("calc adds other kinds",
+            u"width",
+            u"calc(1px + 2)",
+            u"invalid 9+1 výpočet zde dává nebo sčítá jiný druh hodnoty");
+        row("calc gives another kind", u"width", u"calc(10)", u"invalid 0+5");
+        row("calc percentage, none beside", u"border-width", u"calc(10%)", u"invalid 0+5");
+        row("calc products of dimensions", u"width", u"calc(10px * 2em / 1px)", u"later 0+5");
+        row("calc of a number", u"z-index", u"calc(3 / 2)", u"later 0+5");
+        row("calc constants", u"width", u"calc(PI * e * 1px - infinity * 1px)", u"later 0+5");
+        row("calc unknown name", u"width", u"calc(1px * foo)", u"invalid 11+3");
+        row("calc flex unit", u"width", u"calc(1fr)", u"invalid 5+3");
+        row("calc nested", u"margin", u"calc((1px + min(2px, 3%)) * 2) 0", u"later 0+5");
+        QTest::newRow("calc too deep")
+            << u"width"_s << u"calc("_s + u"("_s.repeated(70) + u"1px"_s + u")"_s.repeated(71)
+            << u"invalid 69+1"_s;
+        row("clamp short", u"width", u"clamp(1px, 2px)", u"invalid 14+1 funkci chybí argument");
+        row("clamp none", u"width", u"clamp(none, 50%, 2px)", u"later 0+6");
+        row("min of other kinds", u"width", u"min(10px, 5)", u"invalid 10+1");
+        row("round needs a step", u"width", u"round(up, 10.5px)", u"invalid 16+1");
+        row("round a number", u"z-index", u"round(1.5)", u"later 0+6");
+        row("sin of an angle", u"width", u"calc(sin(45deg) * 10px)", u"later 0+5");
+        row("sin of a length", u"width", u"calc(sin(4px) * 10px)", u"invalid 9+3");
+        row("atan2 gives an angle", u"width", u"atan2(1px, 2px)", u"invalid 0+6");
+        row("sibling-index", u"z-index", u"sibling-index()", u"later 0+14");
         // Colours.
         row("colour hex", u"border-color", u"#abc #AABBCC");
         row("colour hex with alpha",
@@ -281,6 +315,18 @@ private Q_SLOTS:
             u"margin",
             u"var(--gap) auto",
             u"later 0+15 hodnota z CSS Variables 2; CSS 2.1 ji nemá");
+        row("env",
+            u"padding",
+            u"max(1rem, env(safe-area-inset-left))",
+            u"later 0+36 hodnota z CSS Env 1; CSS 2.1 ji nemá");
+        row("attr of today",
+            u"width",
+            u"attr(data-w px)",
+            u"later 0+15 hodnota z CSS Values 5; CSS 2.1 ji nemá");
+        row("an author's function",
+            u"color",
+            u"--brand()",
+            u"later 0+9 hodnota z CSS Mixins 1; CSS 2.1 ji nemá");
         row("var unclosed", u"color", u"var(--x", u"invalid 7+0 neuzavřená závorka");
         row("var then a semicolon", u"color", u"var(--x); x", u"invalid 8+1 neočekávaný znak");
         row("semicolon", u"color", u"red; margin: 0", u"invalid 3+1 neočekávaný znak");
@@ -446,6 +492,12 @@ private Q_SLOTS:
         row("a browser's own property", u"-webkit-font-smoothing", u"antialiased", u"valid", true);
         row("custom property", u"--brand", u"{ not } a [ value ]", u"valid", true);
         row("unknown name", u"colr", u"red", u"invalid -1+0 neznámá vlastnost", false);
+        row("calc of a number and a percentage",
+            u"opacity",
+            u"calc(50% + 0.1)",
+            u"invalid 9+1 výpočet zde dává nebo sčítá jiný druh hodnoty",
+            false);
+        row("an angle, or zero", u"transform", u"rotate(45) rotate(0)", u"invalid 7+2", false);
         row("dropped by all", u"display", u"compact", u"dropped 0+7", false);
         row("dropped property", u"marks", u"crop", u"dropped 0+4", false);
     }
