@@ -18,8 +18,12 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
 #include <unordered_map>
 #include <vector>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 using namespace Qt::StringLiterals;
 
@@ -187,6 +191,54 @@ bool isWholePng(const QByteArray &bytes)
     return false;
 }
 
+// What is written to the standard error while one lives, taken from it: libpng's own
+// error handler, which Qt leaves in place, prints there, not to Qt's message handler. A
+// pipe that is full (64 KiB) takes no more, and what did not fit is lost.
+class ErrorOutput {
+public:
+    ErrorOutput()
+    {
+        std::fflush(stderr);
+        std::array<int, 2> ends{};
+        if (pipe2(ends.data(), O_NONBLOCK | O_CLOEXEC) != 0)
+            return;
+        m_saved = dup(STDERR_FILENO);
+        if (m_saved < 0 || dup2(ends[1], STDERR_FILENO) < 0) {
+            for (const int fd : {ends[0], ends[1], m_saved})
+                if (fd >= 0)
+                    close(fd);
+            m_saved = -1;
+            return;
+        }
+        close(ends[1]);
+        m_pipe = ends[0];
+    }
+    ~ErrorOutput() { Q_UNUSED(taken()); }
+    ErrorOutput(const ErrorOutput &) = delete;
+    ErrorOutput &operator=(const ErrorOutput &) = delete;
+
+    // Ends the capture: the lines written.
+    [[nodiscard]] QStringList taken()
+    {
+        if (m_pipe < 0)
+            return {};
+        std::fflush(stderr);
+        std::clearerr(stderr);
+        dup2(m_saved, STDERR_FILENO);
+        close(m_saved);
+        QByteArray text;
+        std::array<char, 4096> buffer{};
+        for (ssize_t n = 0; (n = read(m_pipe, buffer.data(), buffer.size())) > 0;)
+            text.append(buffer.data(), n);
+        close(std::exchange(m_pipe, -1));
+        return QString::fromLocal8Bit(text).split(u'\n', Qt::SkipEmptyParts);
+    }
+
+private:
+    int m_saved = -1;
+    int m_pipe = -1;
+};
+
 // What Qt's image readers say while one picture is read; they say it, as warnings, only
 // to the message handler.
 QStringList *readerMessages = nullptr;
@@ -232,7 +284,9 @@ QImage decodedImage(const QString &address, QString &fault)
     QStringList messages;
     readerMessages = &messages;
     const QtMessageHandler previous = qInstallMessageHandler(keepReaderMessage);
+    ErrorOutput printed;
     QImage image = reader.read();
+    messages += printed.taken();
     qInstallMessageHandler(previous);
     readerMessages = nullptr;
     if (image.isNull())

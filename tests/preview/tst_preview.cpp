@@ -467,6 +467,41 @@ private Q_SLOTS:
         QVERIFY(darkPixels(hatched) > darkPixels(drawn(placeholder.arg(u"x"_s))) + 50);
     }
 
+    // A data: picture that cannot be read draws the placeholder, and the canvas says why;
+    // nothing goes to the terminal.
+    void pictureFaults_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("fault"); // how the fault ends; empty when there is none
+        const QString png = pngDataUri(0x102030);
+        QByteArray bytes = QByteArray::fromBase64(png.sliced(png.indexOf(u',') + 1).toLatin1());
+        bytes[bytes.indexOf("IDAT") + 6] ^= 0x55; // the data, not the chunk's length
+        QTest::newRow("whole") << png << QString();
+        QTest::newRow("cut") << png.left(png.size() - 20) << u": PNG je useknuté"_s;
+        QTest::newRow("bad data") << u"data:image/png;base64,"_s +
+                                         QString::fromLatin1(bytes.toBase64())
+                                  << u"; libpng error: IDAT: invalid block type"_s;
+        QTest::newRow("svg") << u"data:image/svg+xml,<svg xmlns='http://www.w3.org/2000/svg'/>"_s
+                             << u": formát, který náhled nečte"_s;
+        QTest::newRow("empty") << u"data:image/png;base64,"_s << u": žádná data"_s;
+        QTest::newRow("not data:") << u"obrazek.png"_s << QString();
+    }
+    void pictureFaults()
+    {
+        QFETCH(QString, address);
+        QFETCH(QString, fault);
+        QTest::failOnWarning(QRegularExpression(u".*"_s));
+        PreviewCanvas canvas;
+        const PreviewDocument document(
+            ruleOf(u"div { height: 30px; background: url(\"%1\") }"_s.arg(address)));
+        QVERIFY(!canvas.draw(document, 320, 240, 1).isNull());
+        const QStringList faults = canvas.imageFaults();
+        QCOMPARE(faults.size(), fault.isEmpty() ? 0 : 1);
+        if (!fault.isEmpty())
+            QVERIFY2(faults[0].startsWith(u"obrázek data:image/"_s) && faults[0].endsWith(fault),
+                     qPrintable(faults[0]));
+    }
+
     // The preview against a browser's pictures of the same rules on the same page: most
     // within 2 pixels, and every other one names on the info line what it draws otherwise.
     void matchesTheBrowser()
