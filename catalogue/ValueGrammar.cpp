@@ -433,7 +433,8 @@ ValueVerdict laterValue(int today, const Prepared &value, const CompiledGrammar 
 ValueVerdict invalid(const Prepared &value, const GrammarMatcher &failed,
                      const CompiledGrammar &grammar)
 {
-    const qsizetype at = failed.furthest();
+    // A matcher that failed before reaching any token failed at the first one.
+    const qsizetype at = std::max<qsizetype>(failed.furthest(), 0);
     const QString why = failureReason(failed, grammar, *value.tokens, value.end);
     const ValueTokens &tokens = *value.tokens;
     return at >= value.end ? value.verdict(Kind::Invalid, value.finish, value.finish, why)
