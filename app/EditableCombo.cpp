@@ -14,7 +14,10 @@
 #include <QPainter>
 #include <QStringListModel>
 
+#include <QStyle>
+
 #include <limits>
+#include <utility>
 
 EditableCombo::EditableCombo(QWidget *parent)
     : QComboBox(parent)
@@ -40,8 +43,16 @@ EditableCombo::EditableCombo(QWidget *parent)
     lineEdit()->installEventFilter(this);
     // Any change of the text but the shortening itself makes the text the value.
     connect(lineEdit(), &QLineEdit::textChanged, this, [this] {
-        if (!m_shortening)
-            m_whole = QString();
+        if (m_shortening)
+            return;
+        m_whole = QString();
+        findColours(false);
+    });
+    connect(lineEdit(), &QLineEdit::cursorPositionChanged, this, [this] { showColour(false); });
+    // Connected before anyone else hears of the edit: typing after steps is a step of its own.
+    connect(lineEdit(), &QLineEdit::textEdited, this, [this] {
+        if (std::exchange(m_stepping, false))
+            Q_EMIT runEnded();
     });
 }
 
@@ -112,8 +123,25 @@ void EditableCombo::focusInEvent(QFocusEvent *event)
     QComboBox::focusInEvent(event);
 }
 
+void EditableCombo::keyPressEvent(QKeyEvent *event)
+{
+    const Qt::KeyboardModifiers keys = event->modifiers() & ~Qt::KeypadModifier;
+    const double step = keys == Qt::ControlModifier                         ? 1
+                        : keys == (Qt::ControlModifier | Qt::ShiftModifier) ? 10
+                        : keys == (Qt::ControlModifier | Qt::AltModifier)   ? 0.1
+                                                                            : 0;
+    if (!m_steps || step == 0 || (event->key() != Qt::Key_Up && event->key() != Qt::Key_Down)) {
+        QComboBox::keyPressEvent(event);
+        return;
+    }
+    if (!std::exchange(m_stepping, true))
+        Q_EMIT runEnded();
+    Q_EMIT stepRequested(event->key() == Qt::Key_Up ? step : -step);
+}
+
 void EditableCombo::focusOutEvent(QFocusEvent *event)
 {
+    m_stepping = false;
     QComboBox::focusOutEvent(event);
     if (event->reason() != Qt::PopupFocusReason)
         showShortened(currentText());
@@ -161,6 +189,90 @@ void EditableCombo::setHistoryActions(QAction *undo, QAction *redo)
     m_redo = redo;
 }
 
+void EditableCombo::offerSteps(bool offer)
+{
+    if (std::exchange(m_steps, offer) != offer)
+        describeWithReason();
+}
+
+void EditableCombo::offerColour(bool offer)
+{
+    if (m_swatch == nullptr) {
+        if (!offer)
+            return;
+        // In the text field, so that it takes no room of the window's layout; its key works
+        // wherever the focus is in the box.
+        m_swatch = new QAction(tr("Vybrat barvu"), this);
+        m_swatch->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+        m_swatch->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+        m_swatch->setToolTip(tr("vybere barvu v dialogu (%1)")
+                                 .arg(m_swatch->shortcut().toString(QKeySequence::NativeText)));
+        connect(m_swatch, &QAction::triggered, this, &EditableCombo::colourRequested);
+        lineEdit()->addAction(m_swatch, QLineEdit::LeadingPosition);
+        addAction(m_swatch);
+    } else if (offer == m_swatch->isVisible()) {
+        return;
+    }
+    m_swatch->setVisible(offer);
+    findColours(true);
+    describeWithReason();
+}
+
+ColourInValue EditableCombo::colourAtCursor() const
+{
+    return m_shownColour;
+}
+
+// The value's colours, found once for each value.
+void EditableCombo::findColours(bool redraw)
+{
+    if (m_swatch == nullptr || !m_swatch->isVisible())
+        return;
+    m_colours = ColourInValue::all(value());
+    showColour(redraw);
+}
+
+// A square of the colour, over checks where it lets them through; an empty square for none.
+void EditableCombo::showColour(bool redraw)
+{
+    if (m_swatch == nullptr || !m_swatch->isVisible())
+        return;
+    const ColourInValue shown =
+        ColourInValue::at(m_colours, isShortened() ? -1 : lineEdit()->cursorPosition());
+    const bool same = shown.colour == m_shownColour.colour;
+    m_shownColour = shown;
+    if (same && !redraw)
+        return;
+    const qreal ratio = devicePixelRatioF();
+    const int side = style()->pixelMetric(QStyle::PM_SmallIconSize, nullptr, this);
+    QPixmap square(QSize(side, side) * ratio);
+    square.setDevicePixelRatio(ratio);
+    square.fill(Qt::transparent);
+    QPainter painter(&square);
+    const QRectF inside(2.5, 2.5, side - 5, side - 5);
+    if (shown.colour.isValid()) {
+        if (shown.colour.alpha() < 255) {
+            painter.fillRect(inside, Qt::white);
+            const qreal half = inside.width() / 2;
+            painter.fillRect(QRectF(inside.topLeft(), QSizeF(half, half)), Qt::lightGray);
+            painter.fillRect(QRectF(inside.center(), QSizeF(half, half)), Qt::lightGray);
+        }
+        painter.fillRect(inside, shown.colour);
+    }
+    painter.setPen(QColor(0x60, 0x60, 0x60));
+    painter.drawRect(inside);
+    painter.end();
+    m_swatch->setIcon(QIcon(square));
+}
+
+void EditableCombo::completeFamilies(std::optional<FamilyCompleter::Where> where)
+{
+    if (m_families != nullptr && where == m_families->where())
+        return;
+    delete m_families;
+    m_families = where ? new FamilyCompleter(this, *where) : nullptr;
+}
+
 // The text field's menu, with the window's undo and redo in place of the field's own,
 // which the window's history replaces.
 void EditableCombo::showContextMenu(QPoint at)
@@ -175,13 +287,22 @@ void EditableCombo::showContextMenu(QPoint at)
             delete item;
         }
     }
+    if (m_swatch != nullptr && m_swatch->isVisible()) {
+        menu->addSeparator();
+        menu->addAction(m_swatch);
+    }
     menu->exec(at);
     delete menu;
 }
 
 void EditableCombo::describeWithReason()
 {
+    // What the value is and means, then the keys the box has.
     QStringList lines{m_description, m_leftOut, m_reason};
+    if (m_steps)
+        lines << tr("Ctrl+↑ a Ctrl+↓ změní číslo u kurzoru o 1, se Shiftem o 10, s Altem o 0,1");
+    if (m_swatch != nullptr && m_swatch->isVisible())
+        lines << m_swatch->toolTip();
     lines.removeAll(QString());
     const QString text = lines.join(u'\n');
     setToolTip(text);

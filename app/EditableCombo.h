@@ -1,6 +1,11 @@
 #pragma once
 
+#include "ColourInValue.h"
+#include "FamilyCompleter.h"
+
 #include <QComboBox>
+
+#include <optional>
 
 class QAction;
 class QStringListModel;
@@ -12,6 +17,10 @@ class QStringListModel;
 // A value longer than longText::Limit is shown shortened, ending in "…", until the user
 // works in the box: the focus coming in, a key, a click or a drop first puts the whole
 // value back. So paging past a long value costs no more than past a short one.
+//
+// Ctrl+Up and Ctrl+Down, with Shift or Alt, ask for the number at the cursor to be stepped;
+// a box that offers a colour shows a swatch of the colour at the cursor at its start, which
+// a click or Ctrl+Shift+C asks to choose.
 class EditableCombo : public QComboBox {
     Q_OBJECT
     // What the frame says of the value, for a test or a tool that reads the box's state.
@@ -44,12 +53,27 @@ public:
     // The window's undo and redo, which the box's own context menu offers in place of the
     // text field's.
     void setHistoryActions(QAction *undo, QAction *redo);
+    // Whether Ctrl+Up and Ctrl+Down, with Shift or Alt, ask for steps, and the description
+    // names them: for a property whose values hold numbers.
+    void offerSteps(bool offer);
+    // Whether the box shows a swatch of the value's colour, for a property that takes one.
+    void offerColour(bool offer);
+    // The colour the swatch shows, where it stands in the value; none when there is none.
+    [[nodiscard]] ColourInValue colourAtCursor() const;
+    // Completes the font family typed at the end of the text, or nothing.
+    void completeFamilies(std::optional<FamilyCompleter::Where> where);
 
     void showPopup() override;
 
 Q_SIGNALS:
     // The focus left the box: what was typed there is done with.
     void focusLeft();
+    // A run of steps begins or ends: the keystrokes before it are done with.
+    void runEnded();
+    // Ctrl+Up or Ctrl+Down: the number at the cursor is to change by `by`.
+    void stepRequested(double by);
+    // The swatch was clicked or its key pressed.
+    void colourRequested();
 
 protected:
     bool event(QEvent *event) override;
@@ -57,6 +81,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
     void focusOutEvent(QFocusEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
 
 private:
@@ -64,6 +89,8 @@ private:
     void describeWithReason();
     void showShortened(const QString &whole);
     void showContextMenu(QPoint at);
+    void findColours(bool redraw);
+    void showColour(bool redraw);
 
     QStringListModel *const m_items;
     QString m_whole; // the value while the box shows it shortened, else null
@@ -75,4 +102,10 @@ private:
     QString m_leftOut;
     QAction *m_undo = nullptr;
     QAction *m_redo = nullptr;
+    bool m_steps = false;
+    bool m_stepping = false;        // the last change was a step
+    QAction *m_swatch = nullptr;    // made when first offered
+    QList<ColourInValue> m_colours; // of the value, while the swatch is offered
+    ColourInValue m_shownColour;    // what the swatch shows
+    FamilyCompleter *m_families = nullptr;
 };

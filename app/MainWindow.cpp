@@ -5,6 +5,7 @@
 #include "FindPopup.h"
 #include "HistoryKeys.h"
 #include "Layout.h"
+#include "NumberStep.h"
 #include "PreviewWindow.h"
 #include "RowScrollBar.h"
 #include "RuleDocument.h"
@@ -18,17 +19,30 @@
 #include <QAccessible>
 #include <QApplication>
 #include <QClipboard>
+#include <QColorDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMouseEvent>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+std::optional<FamilyCompleter::Where> familiesIn(int property)
+{
+    static const int family = Property::indexOf(u"font-family");
+    static const int font = Property::indexOf(u"font");
+    if (property == family)
+        return FamilyCompleter::Where::FamilyList;
+    if (property == font)
+        return FamilyCompleter::Where::FontValue;
+    return std::nullopt;
+}
 
 template <class Control> std::array<Control *, MainWindow::RowCount> makeRows(QWidget *parent)
 {
@@ -280,6 +294,11 @@ void MainWindow::connectControls()
         });
         connect(box, &QComboBox::activated, this, [this, row] { storeRowValue(row, false); });
         connect(box, &EditableCombo::focusLeft, m_document, &RuleDocument::endTypingRun);
+        connect(box, &EditableCombo::runEnded, m_document, &RuleDocument::endTypingRun);
+        connect(box, &EditableCombo::stepRequested, this, [this, row](double by) {
+            stepNumber(row, by);
+        });
+        connect(box, &EditableCombo::colourRequested, this, [this, row] { chooseColour(row); });
     }
     const auto storeSelector = [this](RuleDocument::Edit edit) {
         m_document->setSelector(m_selectorBox->value(), edit);
@@ -353,8 +372,12 @@ void MainWindow::refreshRows()
         m_rowChecks[row]->setText(p.name);
         const QString description = p.shownDescription();
         m_rowChecks[row]->setToolTip(description);
-        m_valueBoxes[row]->fill(p.offeredValues, m_document->value(index));
-        m_valueBoxes[row]->describe(tr("Hodnota vlastnosti %1").arg(p.name), description);
+        EditableCombo *const box = m_valueBoxes[row];
+        box->offerColour(takesColour(index));
+        box->offerSteps(takesNumber(index));
+        box->completeFamilies(familiesIn(index));
+        box->fill(p.offeredValues, m_document->value(index));
+        box->describe(tr("Hodnota vlastnosti %1").arg(p.name), description);
         showRow(row);
     }
 }
@@ -429,6 +452,49 @@ void MainWindow::storeRowValue(int row, bool typing)
     // is over.
     if (m_document->value(index) != text)
         m_deferredRefresh->start();
+}
+
+// The number at the box's cursor stepped, as typing is: a run of steps is one step to undo.
+void MainWindow::stepNumber(int row, double by)
+{
+    EditableCombo *const box = m_valueBoxes[row];
+    const int index = propertyAt(row);
+    const std::optional<NumberStep> stepped =
+        NumberStep::in(index, box->value(), box->lineEdit()->cursorPosition(), by);
+    if (!stepped)
+        return;
+    m_document->setValue(index, stepped->value, RuleDocument::Edit::Typing);
+    box->lineEdit()->setCursorPosition(int(stepped->cursor));
+}
+
+// Qt's colour dialog on the colour at the box's cursor, or on black; the colour chosen
+// replaces that one, written as it was. A value with no colour gets it after what it holds
+// where its grammar allows that, else in its place.
+void MainWindow::chooseColour(int row)
+{
+    EditableCombo *const box = m_valueBoxes[row];
+    const int index = propertyAt(row);
+    const QString value = m_document->value(index);
+    const ColourInValue found = box->colourAtCursor();
+    QColor start = found.isFound() ? found.colour : QColor(Qt::black);
+    if (!found.hasAlpha)
+        start.setAlpha(255);
+    QColorDialog::ColorDialogOptions options = QColorDialog::DontUseNativeDialog;
+    options.setFlag(QColorDialog::ShowAlphaChannel, found.hasAlpha);
+    const QColor chosen = QColorDialog::getColor(
+        start, this, tr("Barva vlastnosti %1").arg(Property::at(index).name), options);
+    if (!chosen.isValid())
+        return;
+    QString changed;
+    if (found.isFound()) {
+        changed = value.left(found.begin) + found.written(chosen) + value.mid(found.end);
+    } else {
+        const QString hex = chosen.name(QColor::HexRgb);
+        const QString after = value.trimmed().isEmpty() ? hex : value.trimmed() + u' ' + hex;
+        changed = checkValue(index, after).kind == ValueVerdict::Kind::Invalid ? hex : after;
+    }
+    m_document->endTypingRun();
+    m_document->setValue(index, changed, RuleDocument::Edit::Other);
 }
 
 // The preview is made when first asked for, and draws the document's rule.

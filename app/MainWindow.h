@@ -55,6 +55,8 @@ private:
     void pageRows();
     void showRow(int row);
     void storeRowValue(int row, bool typing);
+    void stepNumber(int row, double by);
+    void chooseColour(int row);
     void readRulePane();
     void copy(QString (*made)(const RuleState &), const QString &said);
     void sayForAMoment(const QString &said);

@@ -9,7 +9,9 @@
 #include "ValueTokens.h"
 
 #include <QCoreApplication>
+#include <QSet>
 
+#include <algorithm>
 #include <array>
 #include <memory>
 #include <mutex>
@@ -579,4 +581,51 @@ bool isKeywordOf(int property, QStringView name)
 {
     Property::checkIndex(property);
     return grammarOf(property).knowsKeyword(CssTokenizer::asciiLower(name));
+}
+
+namespace {
+
+// Whether a node of one of these kinds can be reached from the grammar's root without
+// entering a function.
+bool reaches(const CompiledGrammar &grammar, std::initializer_list<GrammarNode::Kind> kinds)
+{
+    std::vector<int> due{grammar.root()};
+    QSet<int> seen;
+    while (!due.empty()) {
+        const int at = due.back();
+        due.pop_back();
+        if (at < 0 || seen.contains(at))
+            continue;
+        seen.insert(at);
+        const GrammarNode &node = grammar.node(at);
+        if (std::find(kinds.begin(), kinds.end(), node.kind) != kinds.end())
+            return true;
+        if (node.kind != GrammarNode::Kind::Function)
+            due.insert(due.end(), node.children.begin(), node.children.end());
+    }
+    return false;
+}
+
+} // namespace
+
+bool takesColour(int property)
+{
+    Property::checkIndex(property);
+    const CompiledGrammar &grammar = grammarOf(property);
+    return grammar.hasColourNames() || reaches(grammar, {GrammarNode::Kind::HexColour});
+}
+
+bool takesNumber(int property)
+{
+    using K = GrammarNode::Kind;
+    Property::checkIndex(property);
+    return reaches(grammarOf(property),
+                   {K::Integer,
+                    K::Length,
+                    K::Percentage,
+                    K::Number,
+                    K::WholeNumber,
+                    K::Angle,
+                    K::Time,
+                    K::Frequency});
 }

@@ -75,3 +75,7 @@ inline constexpr int UnknownPropertyKey = (1 << 11) - 1;
 
 // Whether a name is a keyword of the property's grammar (1..102), in any case.
 [[nodiscard]] bool isKeywordOf(int property, QStringView name);
+// Whether the property's grammar (1..102) takes a colour, or a number of its own (a length,
+// a percentage, font-weight's 400; not the numbers inside rgb()).
+[[nodiscard]] bool takesColour(int property);
+[[nodiscard]] bool takesNumber(int property);

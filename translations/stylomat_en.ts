@@ -32,6 +32,21 @@
     </message>
 </context>
 <context>
+    <name>EditableCombo</name>
+    <message>
+        <source>Vybrat barvu</source>
+        <translation>Choose colour</translation>
+    </message>
+    <message>
+        <source>vybere barvu v dialogu (%1)</source>
+        <translation>chooses a colour in a dialog (%1)</translation>
+    </message>
+    <message>
+        <source>Ctrl+↑ a Ctrl+↓ změní číslo u kurzoru o 1, se Shiftem o 10, s Altem o 0,1</source>
+        <translation>Ctrl+↑ and Ctrl+↓ change the number at the cursor by 1, with Shift by 10, with Alt by 0.1</translation>
+    </message>
+</context>
+<context>
     <name>Fault</name>
     <message>
         <source>neuzavřený komentář</source>
@@ -249,6 +264,10 @@
     <message>
         <source>Pravidlo se nepodařilo vložit do schránky.</source>
         <translation>The rule could not be put on the clipboard.</translation>
+    </message>
+    <message>
+        <source>Barva vlastnosti %1</source>
+        <translation>Colour of %1</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QColorDialog>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,10 +45,15 @@ struct WindowDriver {
         return window.findChild<T *>(name);
     }
     // A control by its object name; a property's value box by the property's name
-    // ("text-indent"), its tick by "tick:" and the name, the rows paged to it first when it
-    // is not in view.
+    // ("text-indent"), its tick by "tick:" and the name, its colour swatch by "swatch:" and
+    // the name, as a screen reader finds it; the rows paged to it first when it is not in view.
     QWidget *control(const QString &name) const
     {
+        if (name.startsWith(u"swatch:"_s)) {
+            QWidget *const box = control(name.mid(7));
+            return box ? named(QAccessible::queryAccessibleInterface(box), u"Vybrat barvu"_s)
+                       : nullptr;
+        }
         const bool tick = name.startsWith(u"tick:"_s);
         const int property = Property::indexOf(tick ? name.mid(5) : name);
         if (property == 0 || name != name.toLower())
@@ -56,6 +62,18 @@ struct WindowDriver {
             pageTo(property);
         const int row = property - bar()->value() + 1;
         return tick ? static_cast<QWidget *>(check(row)) : box(row);
+    }
+    // The widget below `parent` in the accessibility tree that has this name.
+    static QWidget *named(QAccessibleInterface *parent, const QString &name)
+    {
+        for (int i = 0; parent != nullptr && i < parent->childCount(); ++i) {
+            QAccessibleInterface *const child = parent->child(i);
+            if (child != nullptr && child->text(QAccessible::Name) == name)
+                return qobject_cast<QWidget *>(child->object());
+            if (QWidget *const found = named(child, name))
+                return found;
+        }
+        return nullptr;
     }
     QComboBox *box(int row) const { return get<QComboBox>(u"valueBox%1"_s.arg(row)); }
     QCheckBox *check(int row) const { return get<QCheckBox>(u"rowCheck%1"_s.arg(row)); }
@@ -125,10 +143,11 @@ struct WindowDriver {
         });
         poll->start(1);
     }
-    // Clicks into the field and types over all it held.
+    // Clicks into the middle of the field, clear of a swatch at its start and the arrow at
+    // its end, and types over all it held.
     static void edit(QWidget *field, const QString &text)
     {
-        click(field, QPoint(10, 10));
+        click(field, field->rect().center());
         key(u"Ctrl+A"_s);
         type(text);
     }
@@ -197,6 +216,8 @@ struct WindowDriver {
     //   wait (for the deferred refresh) | tabs NAME... (Tab goes through these)
     //   menu NAME ITEM (a right click on NAME, ITEM chosen)
     //   clipboard TEXT (another program reads it there, line breaks as "|")
+    //   dialog TEXT (in the next colour dialog: Tab to the field a screen reader calls "HTML:",
+    //   TEXT typed over its text, Enter)
     //   rule TEXT (the pane shows it) | count N (declarations in the pane)
     //   show NAME TEXT (see shows()) | has NAME TEXT (shows it within)
     //   awaits NAME TEXT (shows it within, now or within five seconds)
@@ -208,8 +229,9 @@ struct WindowDriver {
     void run(const QStringList &steps) const
     {
         QStringList kept;
+        QObject waiting; // for what a later step opens
         for (qsizetype n = 0; n < steps.size(); ++n) {
-            const QString fault = step(steps[n], kept);
+            const QString fault = step(steps[n], kept, waiting);
             QVERIFY2(fault.isEmpty(),
                      qPrintable(u"step %1 \"%2\": %3"_s.arg(n + 1).arg(steps[n], fault)));
         }
@@ -222,12 +244,22 @@ private:
                                   : u"shows \"%1\", expected \"%2\""_s.arg(actual, expected);
     }
 
-    QString step(const QString &step, QStringList &kept) const
+    QString step(const QString &step, QStringList &kept, QObject &waiting) const
     {
         const QString verb = step.section(u' ', 0, 0);
         const QString name = step.section(u' ', 1, 1);
         const QString rest = step.section(u' ', 2);
         const QString all = step.section(u' ', 1);
+        // The window manager's part: when a dialog of the window closes, the window is
+        // active again.
+        if (QGuiApplication::focusWindow() == nullptr) {
+            for (QWidget *const main : QApplication::topLevelWidgets()) {
+                if (qobject_cast<MainWindow *>(main) == &window) {
+                    main->activateWindow();
+                    (void)QTest::qWaitForWindowActive(main);
+                }
+            }
+        }
         // Verbs that name no control.
         if (verb == u"page"_s) {
             pageTo(all.toInt());
@@ -251,6 +283,29 @@ private:
                 if (shows(u"focus"_s) != next)
                     return u"Tab went to %1, expected %2"_s.arg(shows(u"focus"_s), next);
             }
+        } else if (verb == u"dialog"_s) {
+            when(
+                &waiting,
+                [] { return qobject_cast<QColorDialog *>(QApplication::activeModalWidget()); },
+                [all] {
+                    // The window manager's part: the dialog that opens becomes active.
+                    QWidget *const dialog = QApplication::activeModalWidget();
+                    dialog->activateWindow();
+                    (void)QTest::qWaitForWindowActive(dialog);
+                    const auto focusName = [] {
+                        return QAccessible::queryAccessibleInterface(QApplication::focusWidget())
+                            ->text(QAccessible::Name);
+                    };
+                    for (int tab = 0; tab < 40 && focusName() != u"HTML:"_s; ++tab)
+                        key(u"Tab"_s);
+                    if (focusName() == u"HTML:"_s) {
+                        key(u"Ctrl+A"_s);
+                        type(all);
+                        key(u"Return"_s);
+                    } else {
+                        key(u"Esc"_s);
+                    }
+                });
         } else if (verb == u"keep"_s) {
             kept << rule();
         } else if (verb == u"same"_s) {

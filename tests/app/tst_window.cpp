@@ -38,7 +38,8 @@ private Q_SLOTS:
         row("valueBox7",
             u"Hodnota vlastnosti Border"_s,
             u"sdružení vlastnost určující orámování prvku (nahoře-vpravo-dole-vlevo)|Baseline: "
-            u"široce dostupné od 2018"_s);
+            u"široce dostupné od 2018|Ctrl+↑ a Ctrl+↓ změní číslo u kurzoru o 1, se Shiftem o "
+            u"10, s Altem o 0,1|vybere barvu v dialogu (Ctrl+Shift+C)"_s);
         row("rowScrollBar",
             u"Posun seznamu vlastností"_s,
             {},
@@ -247,6 +248,67 @@ private Q_SLOTS:
             u"key Up"_s,
             u"has rowScrollBar Background.."_s,
         };
+        QTest::newRow("a colour chosen in the dialog, written as the value wrote it; one undo")
+            << QStringList{
+                   u"edit border 1px solid RGB(10, 20, 30)"_s,
+                   u"dialog #3366cc"_s,
+                   u"click swatch:border"_s,
+                   u"rule |  {|  border: 1px solid rgb(51, 102, 204);|  }"_s,
+                   u"key Ctrl+Z"_s,
+                   u"rule |  {|  border: 1px solid rgb(10, 20, 30);|  }"_s,
+                   u"edit color red"_s,
+                   u"dialog #3366CC"_s,
+                   u"key Ctrl+Shift+C"_s,
+                   u"rule |  {|  border: 1px solid rgb(10, 20, 30);|  color: #3366cc;|  }"_s,
+                   u"edit background-color hsl(0, 100%, 50%)"_s,
+                   u"key Home"_s,
+                   u"dialog #3366cc"_s,
+                   u"key Ctrl+Shift+C"_s,
+                   u"show background-color hsl(220, 60%, 50%)"_s,
+                   u"edit outline thin dotted"_s,
+                   u"dialog #000080"_s,
+                   u"click swatch:outline"_s,
+                   u"show outline thin dotted #000080"_s,
+               };
+        QTest::newRow("numbers stepped with their units; a run of steps is one step to undo")
+            << QStringList{
+                   u"edit margin 0 auto"_s,
+                   u"key Ctrl+Up"_s,
+                   u"rule |  {|  margin: 1px auto;|  }"_s,
+                   u"key Ctrl+Up"_s,
+                   u"key Ctrl+Alt+Down"_s,
+                   u"rule |  {|  margin: 1.9px auto;|  }"_s,
+                   u"key Ctrl+Z"_s,
+                   u"rule |  {|  margin: 0 auto;|  }"_s,
+                   u"key Ctrl+Z"_s,
+                   u"rule |  {|  }"_s,
+                   u"edit line-height 1.5"_s,
+                   u"key Ctrl+Shift+Up"_s,
+                   u"edit font-weight 400"_s,
+                   u"key Ctrl+Up"_s,
+                   u"rule |  {|  font-weight: 500;|  line-height: 11.5;|  }"_s,
+                   u"edit z-index 0"_s,
+                   u"key Ctrl+Down"_s,
+                   u"show z-index -1"_s,
+                   u"edit width auto"_s,
+                   u"key Ctrl+Up"_s,
+                   u"show width auto"_s,
+               };
+        QTest::newRow("a font family completed from the desktop's, quoted where CSS needs it")
+            << QStringList{
+                   u"edit font-family Liberation"_s,
+                   u"key Down"_s,
+                   u"key Return"_s,
+                   u"rule |  {|  font-family: \"Liberation Mono\";|  }"_s,
+                   u"type , mono"_s,
+                   u"key Down"_s,
+                   u"key Return"_s,
+                   u"show font-family \"Liberation Mono\", monospace"_s,
+                   u"edit font bold 12px/1.5 Liberation Se"_s,
+                   u"key Down"_s,
+                   u"key Return"_s,
+                   u"show font bold 12px/1.5 \"Liberation Serif\""_s,
+               };
         QTest::newRow("a composed value is in the rule at once and in its box a moment later")
             << QStringList{
                    u"edit margin-top 1em"_s,
@@ -395,11 +457,13 @@ private Q_SLOTS:
                    u"edit margin-left 10"_s,
                    u"mark margin-left red"_s,
                    u"says margin-left určuje velikost levého okraje prvku|chybí jednotka "
-                   u"délky|Baseline: široce dostupné od 2018"_s,
+                   u"délky|Baseline: široce dostupné od 2018|Ctrl+↑ a Ctrl+↓ změní číslo u "
+                   u"kurzoru o 1, se Shiftem o 10, s Altem o 0,1"_s,
                    u"type px"_s,
                    u"mark margin-left none"_s,
                    u"says margin-left určuje velikost levého okraje prvku|Baseline: široce "
-                   u"dostupné od 2018"_s,
+                   u"dostupné od 2018|Ctrl+↑ a Ctrl+↓ změní číslo u kurzoru o 1, se Shiftem o "
+                   u"10, s Altem o 0,1"_s,
                    u"rule |  {|  margin-left: 10px;|  }"_s,
                    u"pick caption-side left"_s,
                    u"mark caption-side amber"_s,

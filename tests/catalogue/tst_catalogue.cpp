@@ -1,6 +1,7 @@
 // The property table: every row against a reference a reviewer reads (tests/data/
 // properties.txt, where a changed row shows in a diff), what each shorthand sets, and
-// finding a property.
+// finding a property, stepping a number of a value.
+#include "NumberStep.h"
 #include "Property.h"
 #include "PropertySearch.h"
 #include "catalogue/ExpectedLonghands.h"
@@ -126,6 +127,52 @@ private Q_SLOTS:
         for (const int i : findProperties(query))
             names << Property::at(i).name;
         QCOMPARE(names.mid(0, first.isEmpty() ? 1 : int(first.count(u' ') + 1)).join(u' '), first);
+    }
+
+    // A number stepped: the one at or before the cursor, else the first; its unit, sign and
+    // decimals kept; "px" only where the property's grammar wants a length.
+    void numberStep_data()
+    {
+        QTest::addColumn<QString>("property");
+        QTest::addColumn<QString>("value"); // "|" is the cursor
+        QTest::addColumn<double>("by");
+        QTest::addColumn<QString>("stepped"); // "|" the cursor after; empty for no step
+        const auto row = [](const char *tag,
+                            const char *property,
+                            const QString &value,
+                            double by,
+                            const QString &stepped) {
+            QTest::addRow("%s", tag) << QString::fromLatin1(property) << value << by << stepped;
+        };
+        row("a bare 0 becomes a length", "margin", u"|0 auto"_s, 1, u"1px| auto"_s);
+        row("the number before the cursor", "margin", u"0 auto|"_s, 1, u"1px| auto"_s);
+        row("the number the cursor ends", "margin", u"10px| 20px"_s, -1, u"9px| 20px"_s);
+        row("the last before the cursor", "margin", u"10px 20px |x"_s, 10, u"10px 30px| x"_s);
+        row("the first when none is before", "margin", u"| 1em 2em"_s, 1, u" 2em| 2em"_s);
+        row("a number stays bare where valid", "line-height", u"1.5|"_s, 10, u"11.5|"_s);
+        row("a tenth, decimals kept", "line-height", u"1.25|"_s, -0.1, u"1.15|"_s);
+        row("a tenth added to a whole number", "line-height", u"1|"_s, 0.1, u"1.1|"_s);
+        row("below zero", "z-index", u"0|"_s, -1, u"-1|"_s);
+        row("a percentage", "width", u"50%|"_s, 1, u"51%|"_s);
+        row("a sign kept", "text-indent", u"+5px|"_s, 1, u"+6px|"_s);
+        row("no minus zero", "text-indent", u"-0.5em|"_s, 0.5, u"0em|"_s);
+        row("font-weight by hundreds", "font-weight", u"400|"_s, 1, u"500|"_s);
+        row("font-weight to the next hundred", "font-weight", u"450|"_s, -1, u"400|"_s);
+        row("font-weight ends at 900", "font-weight", u"900|"_s, 10, u"900|"_s);
+        row("font-weight starts at 100", "font-weight", u"100|"_s, -1, u"100|"_s);
+        row("no number", "width", u"auto|"_s, 1, QString());
+        row("a name with digits is no number", "font-family", u"Arial2|"_s, 1, QString());
+    }
+    void numberStep()
+    {
+        QFETCH(QString, property);
+        QFETCH(QString, value);
+        QFETCH(double, by);
+        QFETCH(QString, stepped);
+        const qsizetype cursor = value.indexOf(u'|');
+        const std::optional<NumberStep> step =
+            NumberStep::in(Property::indexOf(property), value.remove(u'|'), cursor, by);
+        QCOMPARE(step ? QString(step->value).insert(step->cursor, u'|') : QString(), stepped);
     }
 };
 
