@@ -373,10 +373,11 @@ void MainWindow::refreshRows()
         const QString description = p.shownDescription();
         m_rowChecks[row]->setToolTip(description);
         EditableCombo *const box = m_valueBoxes[row];
+        // The value first: a swatch offered looks for colours in the value it will show.
+        box->fill(p.offeredValues, m_document->value(index));
         box->offerColour(takesColour(index));
         box->offerSteps(takesNumber(index));
         box->completeFamilies(familiesIn(index));
-        box->fill(p.offeredValues, m_document->value(index));
         box->describe(tr("Hodnota vlastnosti %1").arg(p.name), description);
         showRow(row);
     }

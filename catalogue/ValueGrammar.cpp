@@ -606,26 +606,43 @@ bool reaches(const CompiledGrammar &grammar, std::initializer_list<GrammarNode::
     return false;
 }
 
+// What the property's grammar takes, found once: a page change asks for ten of them.
+struct Takes {
+    bool colour = false;
+    bool number = false;
+};
+
+const Takes &takes(int property)
+{
+    using K = GrammarNode::Kind;
+    Property::checkIndex(property);
+    static std::array<std::once_flag, PropertyCount> once;
+    static std::array<Takes, PropertyCount> found;
+    const std::size_t i = std::size_t(property - 1);
+    std::call_once(once[i], [property, i] {
+        const CompiledGrammar &grammar = grammarOf(property);
+        found[i].colour = grammar.hasColourNames() || reaches(grammar, {K::HexColour});
+        found[i].number = reaches(grammar,
+                                  {K::Integer,
+                                   K::Length,
+                                   K::Percentage,
+                                   K::Number,
+                                   K::WholeNumber,
+                                   K::Angle,
+                                   K::Time,
+                                   K::Frequency});
+    });
+    return found[i];
+}
+
 } // namespace
 
 bool takesColour(int property)
 {
-    Property::checkIndex(property);
-    const CompiledGrammar &grammar = grammarOf(property);
-    return grammar.hasColourNames() || reaches(grammar, {GrammarNode::Kind::HexColour});
+    return takes(property).colour;
 }
 
 bool takesNumber(int property)
 {
-    using K = GrammarNode::Kind;
-    Property::checkIndex(property);
-    return reaches(grammarOf(property),
-                   {K::Integer,
-                    K::Length,
-                    K::Percentage,
-                    K::Number,
-                    K::WholeNumber,
-                    K::Angle,
-                    K::Time,
-                    K::Frequency});
+    return takes(property).number;
 }
