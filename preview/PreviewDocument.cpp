@@ -1,9 +1,9 @@
 #include "PreviewDocument.h"
 
 #include "CssTokenizer.h"
+#include "DeclarationCheck.h"
 #include "Keywords.h"
 #include "Property.h"
-#include "ValueGrammar.h"
 
 #include <algorithm>
 #include <array>
@@ -486,9 +486,8 @@ void PreviewDocument::addDeclarations(const QList<std::pair<QString, QString>> &
         value = withAddressReferences(name, value);
         if (value.isNull())
             continue;
-        // What the grammar of a catalogue property refuses, the renderer never sees.
-        if (const int index = Property::indexOf(name);
-            index > 0 && checkValue(index, value).kind == ValueVerdict::Kind::Invalid) {
+        // What a browser drops of the rule, the renderer never sees.
+        if (!browserAccepts(name, value)) {
             addOnce(m_leftOut, tr("%1 (neplatná hodnota)").arg(name));
             continue;
         }

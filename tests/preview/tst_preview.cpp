@@ -249,6 +249,11 @@ private Q_SLOTS:
             << u"border-top-width: 1px; border-top: dotted; border-top-width: 3px"_s << p;
         QTest::newRow("no declaration") << u"p { co/lor: red; color: blue }"_s << u"color: blue"_s
                                         << p + u" Vynecháno: „co/lor: red“ (není deklarace)."_s;
+        QTest::newRow("what a browser drops never reaches it")
+            << u"p { border-radius: 4 px; border-radius: 4px; color: reed; display: compact }"_s
+            << u"border-radius: 4px"_s
+            << p + u" Vynecháno: border-radius (neplatná hodnota), color (neplatná hodnota), "
+                   u"display (neplatná hodnota)."_s;
         QTest::newRow("no property name")
             << u"p { --brand: red; color: blue }"_s << u"color: blue"_s
             << p + u" Vynecháno: „--brand“ (není název vlastnosti)."_s;
