@@ -278,10 +278,16 @@ void EditableCombo::completeFamilies(std::optional<FamilyCompleter::Where> where
 void EditableCombo::showContextMenu(QPoint at)
 {
     QMenu *const menu = lineEdit()->createStandardContextMenu();
+    // The field's items are known by their object names from Qt 6.5 on, by their texts in
+    // the field's translation before.
+    const auto is = [](const QAction *item, const char16_t *name, const char *text) {
+        return item->objectName() == name ||
+               item->text().section(u'\t', 0, 0) == QCoreApplication::translate("QLineEdit", text);
+    };
     for (QAction *const item : menu->actions()) {
-        QAction *const instead = item->objectName() == u"edit-undo"   ? m_undo
-                                 : item->objectName() == u"edit-redo" ? m_redo
-                                                                      : nullptr;
+        QAction *const instead = is(item, u"edit-undo", "&Undo")   ? m_undo
+                                 : is(item, u"edit-redo", "&Redo") ? m_redo
+                                                                   : nullptr;
         if (instead != nullptr) {
             menu->insertAction(item, instead);
             delete item;

@@ -24,6 +24,7 @@
 #include <QTest>
 #include <QTimer>
 #include <QWheelEvent>
+#include <QWindow>
 #include <qtestspontaneevent.h>
 
 #include <functional>
@@ -286,15 +287,25 @@ private:
         } else if (verb == u"dialog"_s) {
             when(
                 &waiting,
-                [] { return qobject_cast<QColorDialog *>(QApplication::activeModalWidget()); },
+                [] { // shown, in its own event loop
+                    auto *const dialog =
+                        qobject_cast<QColorDialog *>(QApplication::activeModalWidget());
+                    return dialog != nullptr && dialog->windowHandle() != nullptr &&
+                           dialog->windowHandle()->isExposed();
+                },
                 [all] {
                     // The window manager's part: the dialog that opens becomes active.
                     QWidget *const dialog = QApplication::activeModalWidget();
                     dialog->activateWindow();
-                    (void)QTest::qWaitForWindowActive(dialog);
+                    // Keys go to the dialog only once the window system has given it the focus.
+                    (void)QTest::qWaitFor([dialog] {
+                        return QGuiApplication::focusWindow() == dialog->windowHandle() &&
+                               dialog->isAncestorOf(QApplication::focusWidget());
+                    });
                     const auto focusName = [] {
-                        return QAccessible::queryAccessibleInterface(QApplication::focusWidget())
-                            ->text(QAccessible::Name);
+                        QAccessibleInterface *const focus =
+                            QAccessible::queryAccessibleInterface(QApplication::focusWidget());
+                        return focus ? focus->text(QAccessible::Name) : QString();
                     };
                     for (int tab = 0; tab < 40 && focusName() != u"HTML:"_s; ++tab)
                         key(u"Tab"_s);
@@ -302,9 +313,10 @@ private:
                         key(u"Ctrl+A"_s);
                         type(all);
                         key(u"Return"_s);
-                    } else {
-                        key(u"Esc"_s);
                     }
+                    // A dialog the keys did not reach is cancelled: the rule then says so.
+                    if (dialog->isVisible())
+                        static_cast<QDialog *>(dialog)->reject();
                 });
         } else if (verb == u"keep"_s) {
             kept << rule();

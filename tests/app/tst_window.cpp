@@ -618,6 +618,40 @@ private Q_SLOTS:
             u"show rowScrollBar Text-transform..Z-index"_s,
             u"show focused z-index"_s,
         };
+        QTest::newRow("the focus follows its property, or leaves the rows; found nothing")
+            << QStringList{
+                   u"key Ctrl+F"_s,
+                   u"type color"_s,
+                   u"key Return"_s,
+                   u"wheel rowCheck5 120 1"_s,
+                   u"show focused color"_s,
+                   u"type 2em"_s,
+                   u"wheel rowCheck5 1200 1"_s,
+                   u"show focus rowScrollBar"_s,
+                   u"type x"_s,
+                   u"rule |  {|  color: 2em;|  }"_s,
+                   u"key Ctrl+F"_s,
+                   u"type qqq"_s,
+                   u"says findField Nic nenalezeno"_s,
+                   u"key Return"_s,
+                   u"show focus findField"_s,
+               };
+        QTest::newRow("an unticked value is not in the rule and says so; the box's menu undoes")
+            << QStringList{
+                   u"edit background-attachment fixed"_s,
+                   u"click tick:background-attachment"_s,
+                   u"rule |  {|  }"_s,
+                   u"says background-attachment určuje závislost obrázku na pozadí na posunu "
+                   u"stránky|hodnota není v pravidle, dokud je vlastnost nezaškrtnutá|Omezená "
+                   u"podpora: chybí v Safari"_s,
+                   u"menu background-attachment Zpět"_s,
+                   u"rule |  {|  background-attachment: fixed;|  }"_s,
+                   u"menu background-attachment Znovu"_s,
+                   u"rule |  {|  }"_s,
+                   u"click copyButton"_s,
+                   u"show note Pravidlo zkopírováno."_s,
+                   u"awaits note "_s,
+               };
         QTest::newRow("Esc finds nothing") << QStringList{
             u"click background-attachment"_s,
             u"key Ctrl+F"_s,
