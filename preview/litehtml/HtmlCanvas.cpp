@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
+#include <limits>
 #include <unordered_map>
 #include <vector>
 
@@ -340,14 +341,18 @@ bool collapseMarginAfterStyled(const litehtml::document::ptr &page)
         return false;
     const litehtml::position above = styled->get_placement();
     const litehtml::position below = next->get_placement();
-    const int gap = (below.y - next->get_paddings().top - next->get_borders().top) -
-                    (above.bottom() + styled->get_paddings().bottom + styled->get_borders().bottom);
-    const int a = styled->margin_bottom();
-    const int b = next->margin_top();
-    const int collapsed = std::max({a, b, 0}) + std::min({a, b, 0});
-    if (gap <= collapsed)
+    // In 64 bits: a font of 10^19 px makes litehtml's own ints wrap, and their sums here.
+    using Wide = long long;
+    const Wide gap =
+        (Wide(below.y) - next->get_paddings().top - next->get_borders().top) -
+        (Wide(above.bottom()) + styled->get_paddings().bottom + styled->get_borders().bottom);
+    const Wide a = styled->margin_bottom();
+    const Wide b = next->margin_top();
+    const Wide collapsed = std::max({a, b, Wide(0)}) + std::min({a, b, Wide(0)});
+    const Wide margin = b - (gap - collapsed);
+    if (gap <= collapsed || margin < std::numeric_limits<int>::min())
         return false;
-    next->add_style(u"margin-top: %1px"_s.arg(b - (gap - collapsed)).toStdString(), "");
+    next->add_style(u"margin-top: %1px"_s.arg(margin).toStdString(), "");
     next->parse_styles(true);
     return true;
 }
