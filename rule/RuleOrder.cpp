@@ -21,6 +21,15 @@ QList<qsizetype> writtenOrder(const QList<OrderedLine> &lines)
 {
     // Who must come before whom: for each longhand and importance, each line before the one
     // read next after it; that order is enough, as it is transitive.
+    // A line not read (set in the window) counts as read after all that were, in the
+    // order of the lines: it wins over what it overlaps, as its value box says.
+    int lastRead = 0;
+    for (const OrderedLine &line : lines)
+        lastRead = std::max(lastRead, line.rank);
+    std::vector<qsizetype> ranks;
+    ranks.reserve(std::size_t(lines.size()));
+    for (qsizetype i = 0; i < lines.size(); ++i)
+        ranks.push_back(lines[i].rank > 0 ? lines[i].rank : lastRead + 1 + i);
     std::vector<std::pair<qsizetype, qsizetype>> before;
     for (const bool important : {false, true}) {
         QHash<QString, std::vector<qsizetype>> byLonghand;
@@ -28,7 +37,7 @@ QList<qsizetype> writtenOrder(const QList<OrderedLine> &lines)
         std::vector<qsizetype> others; // lines `all` sets something of
         for (qsizetype i = 0; i < lines.size(); ++i) {
             const OrderedLine &line = lines[i];
-            if (line.rank <= 0 || line.important != important || line.longhands.isEmpty())
+            if (line.important != important || line.longhands.isEmpty())
                 continue;
             if (line.longhands == QStringList{QStringLiteral("*")}) {
                 all.push_back(i);
@@ -39,8 +48,8 @@ QList<qsizetype> writtenOrder(const QList<OrderedLine> &lines)
             if (!std::all_of(line.longhands.cbegin(), line.longhands.cend(), leftByAll))
                 others.push_back(i);
         }
-        const auto byRank = [&lines](qsizetype a, qsizetype b) {
-            return lines[a].rank < lines[b].rank;
+        const auto byRank = [&ranks](qsizetype a, qsizetype b) {
+            return ranks[std::size_t(a)] < ranks[std::size_t(b)];
         };
         for (std::vector<qsizetype> &set : byLonghand) {
             std::sort(set.begin(), set.end(), byRank);

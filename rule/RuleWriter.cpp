@@ -238,12 +238,15 @@ void RuleLines::update(const RuleState &state)
         }
         if (changed || state.ranks[at] != m_ranks[at]) {
             m_ranks[at] = state.ranks[at];
-            // Only a line that was read has its place to keep.
+            // What the line sets, for the lines read in an order that decides; a line set in
+            // the window goes after those. An invalid line read sets nothing; one typed is
+            // not judged here (a keystroke in a 1 MB value would be judged twice), as its
+            // place is harmless either way.
             Facts facts;
             const QString name = Property::at(i).name.toLower();
-            if (!m_declarations[at].isNull() && m_ranks[at] > 0) {
+            if (!m_declarations[at].isNull()) {
                 facts.important = endsImportant(value);
-                if (browserAccepts(name, value))
+                if (m_ranks[at] == 0 || browserAccepts(name, value))
                     facts.longhands = longhands::of(name);
             }
             reorder = reorder || facts.important != m_facts[at].important ||

@@ -15,51 +15,32 @@ private Q_SLOTS:
         QTest::addColumn<QString>("found"); // the colour at the cursor, as QColor names it
         QTest::addColumn<QColor>("chosen");
         QTest::addColumn<QString>("written"); // the value with `chosen` in its place
-        const QColor blue(0x33, 0x66, 0xcc);
-        const QColor halfBlue(0x33, 0x66, 0xcc, 0x80);
+        // The colour chosen: #3366cc, half transparent where "half".
         const auto row = [](const char *tag,
-                            const QString &value,
+                            const char16_t *value,
                             const char *found,
-                            const QColor &chosen,
-                            const QString &written) {
-            QTest::addRow("%s", tag) << value << QString::fromLatin1(found) << chosen << written;
+                            const char16_t *written,
+                            bool half = false) {
+            QTest::addRow("%s", tag)
+                << QString::fromUtf16(value) << QString::fromLatin1(found)
+                << QColor(0x33, 0x66, 0xcc, half ? 0x80 : 0xff) << QString::fromUtf16(written);
         };
-        row("a name becomes #rrggbb",
-            u"1px solid Red|"_s,
-            "#ffff0000",
-            blue,
-            u"1px solid #3366cc"_s);
-        row("hex in upper case", u"#ABC|"_s, "#ffaabbcc", blue, u"#3366CC"_s);
-        row("hex with alpha", u"#11223344|"_s, "#44112233", halfBlue, u"#3366cc80"_s);
-        row("rgb() with commas", u"RGB(10, 20, 30)"_s, "#ff0a141e", blue, u"RGB(51, 102, 204)"_s);
-        row("rgb() with spaces and alpha",
-            u"rgb(10 20 30 / 50%)"_s,
-            "#800a141e",
-            halfBlue,
-            u"rgb(51 102 204 / 0.5)"_s);
-        row("rgba() in percentages",
-            u"rgba(0%, 50%, 100%, 1)"_s,
-            "#ff0080ff",
-            blue,
-            u"rgba(20%, 40%, 80%, 1)"_s);
-        row("hsl()", u"hsl(120deg, 100%, 25%)"_s, "#ff008000", blue, u"hsl(220, 60%, 50%)"_s);
-        row("hsl() in turns", u"hsl(0.5turn 100% 50%)"_s, "#ff00ffff", blue, u"hsl(220 60% 50%)"_s);
-        row("the colour at the cursor", u"red |blue"_s, "#ff0000ff", blue, u"red #3366cc"_s);
-        row("the first, the cursor elsewhere",
-            u"red 1px| blue"_s,
-            "#ffff0000",
-            blue,
-            u"#3366cc 1px blue"_s);
-        row("none in url() or another function",
-            u"url(red.png) counter(x, blue)|"_s,
-            "",
-            blue,
-            QString());
-        row("a name that is no colour", u"solid|"_s, "", blue, QString());
-        row("too few parts", u"rgb(1, 2)|"_s, "", blue, QString());
-        row("commas and spaces mixed", u"rgb(1, 2 3)|"_s, "", blue, QString());
-        row("rgb() mixing numbers and percentages", u"rgb(1, 2%, 3)|"_s, "", blue, QString());
-        row("hex of five digits", u"#12345|"_s, "", blue, QString());
+        row("name to #rrggbb", u"1px solid Red|", "#ffff0000", u"1px solid #3366cc");
+        row("hex in upper case", u"#ABC|", "#ffaabbcc", u"#3366CC");
+        row("hex with alpha", u"#11223344|", "#44112233", u"#3366cc80", true);
+        row("rgb() with commas", u"RGB(10, 20, 30)", "#ff0a141e", u"RGB(51, 102, 204)");
+        row("rgb() / alpha", u"rgb(10 20 30 / 50%)", "#800a141e", u"rgb(51 102 204 / 0.5)", true);
+        row("rgba() in %", u"rgba(0%, 50%, 100%, 1)", "#ff0080ff", u"rgba(20%, 40%, 80%, 1)");
+        row("hsl()", u"hsl(120deg, 100%, 25%)", "#ff008000", u"hsl(220, 60%, 50%)");
+        row("hsl() in turns", u"hsl(0.5turn 100% 50%)", "#ff00ffff", u"hsl(220 60% 50%)");
+        row("the one at the cursor", u"red |blue", "#ff0000ff", u"red #3366cc");
+        row("else the first", u"red 1px| blue", "#ffff0000", u"#3366cc 1px blue");
+        row("none in url() or another function", u"url(red.png) counter(x, blue)|", "", u"");
+        row("a name that is no colour", u"solid|", "", u"");
+        row("too few parts", u"rgb(1, 2)|", "", u"");
+        row("commas and spaces mixed", u"rgb(1, 2 3)|", "", u"");
+        row("numbers and percentages mixed", u"rgb(1, 2%, 3)|", "", u"");
+        row("hex of five digits", u"#12345|", "", u"");
     }
     void rewritten()
     {

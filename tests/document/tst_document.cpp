@@ -251,6 +251,10 @@ private Q_SLOTS:
             u"zůstávají v pořadí textu, aby platilo totéž."_s,
             u"set border-width thick"_s,
             u"rule |  {|  border-width: thick;|  border-left: solid;|  inset: 0;|  left: 5px;|  }"_s,
+            // Set in the window, after what it overlaps: the value box says what applies.
+            u"set border-left-color red"_s,
+            u"rule |  {|  border-width: thick;|  border-left: solid;|  border-left-color: red;|  "
+            u"inset: 0;|  left: 5px;|  }"_s,
         };
         QTest::newRow("fallbacks stand beside the declaration that wins") << QStringList{
             u"read display: -webkit-box; display: block; color: red; display: -moz-box"_s,
