@@ -27,7 +27,7 @@ const QString Rule = u"p.note a[href$=\".pdf\"]\n"
                      u"  border: solid\n"
                      u"reed 1px;\n"
                      u"  colr: red; border-radius: 4 px;\n"
-                     u"  gap: 1rem; height: 1em;\n"
+                     u"  gap: 1rem; height: 1em; top; : 4 px;\n"
                      u"  }\n"
                      u"  color: reed\n"
                      u"p { \\63 olor: 10; background-image: url(data:image/png;base64,iVBO;x) }"_s;
@@ -113,6 +113,7 @@ private Q_SLOTS:
         row("today's property, its fault underlined", 11, u"4"_s, "value~");
         row("today's property valid", 12, u"1rem"_s, "value");
         row("no effect on an inline element", 12, u"1em"_s, "value≈");
+        row("a value after a name without one is not judged", 12, u"4 px"_s, "value");
         row("declaration after the rule", 14, u"color"_s, "selector");
         row("a name read through its escapes", 15, u"10"_s, "value~");
         row("an unquoted url() is one token, ; and all",
