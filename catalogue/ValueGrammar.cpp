@@ -621,7 +621,7 @@ const Takes &takes(int property)
     const std::size_t i = std::size_t(property - 1);
     std::call_once(once[i], [property, i] {
         const CompiledGrammar &grammar = grammarOf(property);
-        found[i].colour = grammar.hasColourNames() || reaches(grammar, {K::HexColour});
+        found[i].colour = grammar.hasColourNames(); // <color> takes names and #rgb alike
         found[i].number = reaches(grammar,
                                   {K::Integer,
                                    K::Length,
