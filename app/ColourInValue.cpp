@@ -151,6 +151,7 @@ ColourInValue functionColour(QStringView value, const CssToken &function,
     }
     found.function = value.mid(function.begin, function.size() - 1).toString();
     found.hasAlpha = parts.size() == 4;
+    found.alphaPercent = found.hasAlpha && parts[3].percent;
     found.commas = commas;
     return found;
 }
@@ -217,7 +218,8 @@ ColourInValue ColourInValue::at(const QList<ColourInValue> &colours, qsizetype c
 
 QString ColourInValue::written(const QColor &chosen) const
 {
-    const QString alpha = NumberStep::written(chosen.alphaF(), 2);
+    const QString alpha = alphaPercent ? NumberStep::written(chosen.alphaF() * 100, 0) + u'%'
+                                       : NumberStep::written(chosen.alphaF(), 2);
     switch (notation) {
     case Notation::Name:
     case Notation::Hex: {

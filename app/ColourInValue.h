@@ -15,11 +15,12 @@ struct ColourInValue {
     qsizetype end = -1;
     QColor colour;
     Notation notation = Notation::Name;
-    QString function;       // rgb, rgba, hsl or hsla, as written
-    bool hasAlpha = false;  // written with an alpha part
-    bool commas = true;     // rgb() and hsl(): the parts separated by commas, not spaces
-    bool percents = false;  // rgb(): the parts written as percentages
-    bool upperCase = false; // hex: the digits written in upper case
+    QString function;          // rgb, rgba, hsl or hsla, as written
+    bool hasAlpha = false;     // written with an alpha part
+    bool alphaPercent = false; // rgb() and hsl(): the alpha written as a percentage
+    bool commas = true;        // rgb() and hsl(): the parts separated by commas, not spaces
+    bool percents = false;     // rgb(): the parts written as percentages
+    bool upperCase = false;    // hex: the digits written in upper case
 
     [[nodiscard]] bool isFound() const { return begin >= 0; }
 
