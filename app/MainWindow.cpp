@@ -494,8 +494,7 @@ void MainWindow::chooseColour(int row)
         const QString after = value.trimmed().isEmpty() ? hex : value.trimmed() + u' ' + hex;
         changed = checkValue(index, after).kind == ValueVerdict::Kind::Invalid ? hex : after;
     }
-    m_document->endTypingRun();
-    m_document->setValue(index, changed, RuleDocument::Edit::Other);
+    m_document->setValue(index, changed, RuleDocument::Edit::Other); // a step of its own
 }
 
 // The preview is made when first asked for, and draws the document's rule.

@@ -26,7 +26,7 @@ private Q_SLOTS:
                 << QColor(0x33, 0x66, 0xcc, half ? 0x80 : 0xff) << QString::fromUtf16(written);
         };
         row("name to #rrggbb", u"1px solid Red|", "#ffff0000", u"1px solid #3366cc");
-        row("hex in upper case", u"#ABC|", "#ffaabbcc", u"#3366CC");
+        row("hex in upper case", u"#ABC 1px|", "#ffaabbcc", u"#3366CC 1px");
         row("hex with alpha", u"#11223344|", "#44112233", u"#3366cc80", true);
         row("rgb() with commas", u"RGB(10, 20, 30)", "#ff0a141e", u"RGB(51, 102, 204)");
         row("rgb() / alpha", u"rgb(10 20 30 / 50%)", "#800a141e", u"rgb(51 102 204 / 50%)", true);
@@ -42,6 +42,11 @@ private Q_SLOTS:
         row("else the first", u"red 1px| blue", "#ffff0000", u"#3366cc 1px blue");
         row("none in url() or another function", u"url(red.png) counter(x, blue)|", "", u"");
         row("a name that is no colour", u"solid|", "", u"");
+        row("none in a colour function",
+            u"|rgb(calc(1) red) blue",
+            "#ff0000ff",
+            u"rgb(calc(1) red) #3366cc");
+        row("none in brackets", u"|[red] blue", "#ff0000ff", u"[red] #3366cc");
         row("too few parts", u"rgb(1, 2)|", "", u"");
         row("commas and spaces mixed", u"rgb(1, 2 3)|", "", u"");
         row("numbers and percentages mixed", u"rgb(1, 2%, 3)|", "", u"");
