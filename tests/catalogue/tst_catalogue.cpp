@@ -167,6 +167,11 @@ private Q_SLOTS:
         row("a tenth, decimals kept", "line-height", u"1.25|"_s, -0.1, u"1.15|"_s);
         row("a tenth added to a whole number", "line-height", u"1|"_s, 0.1, u"1.1|"_s);
         row("a number begun with its point", "line-height", u".5|"_s, 1, u"1.5|"_s);
+        row("no more decimals than it had",
+            "line-height",
+            u"12345678.123|"_s,
+            0.1,
+            u"12345678.223|"_s);
         row("below zero", "z-index", u"0|"_s, -1, u"-1|"_s);
         row("a percentage", "width", u"50%|"_s, 1, u"51%|"_s);
         row("a sign kept", "text-indent", u"+5px|"_s, 1, u"+6px|"_s);
