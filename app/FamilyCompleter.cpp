@@ -113,9 +113,9 @@ void FamilyCompleter::offer()
 {
     const QLineEdit *const edit = m_box->lineEdit();
     const QString text = edit->text();
-    const qsizetype start = familyStart(text, m_where);
-    QString typed =
-        start >= 0 && edit->cursorPosition() == text.size() ? text.sliced(start) : QString();
+    // Only a family typed at the end is completed; the value is read only then.
+    const qsizetype start = edit->cursorPosition() == text.size() ? familyStart(text, m_where) : -1;
+    QString typed = start >= 0 ? text.sliced(start) : QString();
     if (typed.startsWith(u'"') || typed.startsWith(u'\''))
         typed.remove(0, 1);
     if (typed.isEmpty()) {
