@@ -1,8 +1,8 @@
 // libFuzzer harness for checking values. The first two bytes pick the property, of the
 // catalogue or of today's CSS, the rest is the value read as UTF-16, so NULs and lone
-// surrogates occur. A verdict must point inside the value and give a reason exactly when
-// the value is not valid by CSS 2.1, and white space around the value may only shift where
-// it points.
+// surrogates occur. A verdict must point inside the value or at the name (-1), and give a
+// reason exactly when the value is not valid by CSS 2.1, and white space around the value
+// may only shift where it points.
 #include "Property.h"
 #include "TodayCss.h"
 #include "ValueGrammar.h"
@@ -36,13 +36,15 @@ extern "C" int LLVMFuzzerTestOneInput(const unsigned char *data, std::size_t siz
     const ValueVerdict verdict = checkDeclaration(property, value);
     const bool valid = verdict.kind == ValueVerdict::Kind::Valid;
     check(valid == verdict.reason.isEmpty());
-    check(valid ? verdict.at == -1 && verdict.length == 0
-                : verdict.at >= 0 && verdict.length >= 0 &&
-                      verdict.at + verdict.length <= value.size());
+    // -1 points at the name: a valid value, or one valid but for the name's vendor prefix.
+    const bool atName = verdict.at == -1 && verdict.length == 0;
+    check(valid ? atName
+                : atName || (verdict.at >= 0 && verdict.length >= 0 &&
+                             verdict.at + verdict.length <= value.size()));
 
     // A line break cannot be escaped, so it pads even a value that ends with a backslash.
     const ValueVerdict padded = checkDeclaration(property, u" \t"_s + value + u"\n "_s);
     check(padded.kind == verdict.kind && padded.reason == verdict.reason &&
-          padded.length == verdict.length && padded.at == (valid ? -1 : verdict.at + 2));
+          padded.length == verdict.length && padded.at == (atName ? -1 : verdict.at + 2));
     return 0;
 }
