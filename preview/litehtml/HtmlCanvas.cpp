@@ -343,9 +343,9 @@ bool collapseMarginAfterStyled(const litehtml::document::ptr &page)
     const litehtml::position below = next->get_placement();
     // In 64 bits: a font of 10^19 px makes litehtml's own ints wrap, and their sums here.
     using Wide = long long;
-    const Wide gap =
-        (Wide(below.y) - next->get_paddings().top - next->get_borders().top) -
-        (Wide(above.bottom()) + styled->get_paddings().bottom + styled->get_borders().bottom);
+    const Wide gap = (Wide(below.y) - next->get_paddings().top - next->get_borders().top) -
+                     (Wide(above.y) + above.height + styled->get_paddings().bottom +
+                      styled->get_borders().bottom);
     const Wide a = styled->margin_bottom();
     const Wide b = next->margin_top();
     const Wide collapsed = std::max({a, b, Wide(0)}) + std::min({a, b, Wide(0)});
@@ -479,7 +479,9 @@ public:
         QPainter &p = painter(hdc);
         p.setFont(font->font);
         p.setPen(colour(color));
-        p.drawText(QPointF(pos.x, pos.bottom() - font->descent), QString::fromUtf8(text));
+        // Not pos.bottom(), whose int sum overflows for the positions of a font of 10^9 px.
+        p.drawText(QPointF(pos.x, qreal(pos.y) + pos.height - font->descent),
+                   QString::fromUtf8(text));
     }
     int pt_to_px(int pt) const override { return int(std::lround(pt * 96.0 / 72.0)); }
     int get_default_font_size() const override { return DefaultFontPixels; }

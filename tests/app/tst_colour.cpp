@@ -31,11 +31,6 @@ private Q_SLOTS:
         row("rgb() with commas", u"RGB(10, 20, 30)", "#ff0a141e", u"RGB(51, 102, 204)");
         row("rgb() / alpha", u"rgb(10 20 30 / 50%)", "#800a141e", u"rgb(51 102 204 / 50%)", true);
         row("rgba() in %", u"rgba(0%, 50%, 100%, 1)", "#ff0080ff", u"rgba(20%, 40%, 80%, 1)");
-        row("hsla() / alpha",
-            u"hsla(0 0% 0% / .25)",
-            "#40000000",
-            u"hsla(220 60% 50% / 0.5)",
-            true);
         row("hsl()", u"hsl(120deg, 100%, 25%)", "#ff008000", u"hsl(220, 60%, 50%)");
         row("hsl() in turns", u"hsl(0.5turn 100% 50%)", "#ff00ffff", u"hsl(220 60% 50%)");
         row("the one at the cursor", u"red |blue", "#ff0000ff", u"red #3366cc");

@@ -391,8 +391,9 @@ private Q_SLOTS:
         QVERIFY(width(u"span { background: #0f0; font-weight: bold }"_s) >
                 width(u"span { background: #0f0 }"_s) + 2);
         // Positions past what litehtml's ints hold still draw (the sanitizers watch the sums).
-        QVERIFY(!drawn(u"p { border: 3px dashed; font: bold 12222222222222222224px/1.5 serif }"_s)
-                     .isNull());
+        for (const QString &size : {u"12222222222222222224px"_s, u"1222222224px"_s})
+            QVERIFY(
+                !drawn(u"p { border: 3px dashed; font: bold %1/1.5 serif }"_s.arg(size)).isNull());
     }
 
     void borderStyles_data()
