@@ -11,7 +11,7 @@
 
 class CompiledGrammar;
 
-// Today's CSS as its specifications define it, and how far browsers support it:
+// Today's CSS as its modules define it, and how far browsers support it:
 // catalogue/today/css.txt, written by tools/css-data from the packages named in it and
 // compiled in. Its grammars are read on first use and each property's grammar compiled on
 // its first check; the Baseline records are looked up in the text itself. Start-up, which
@@ -20,7 +20,7 @@ class TodayCss {
 public:
     struct Property {
         QString name;   // lower case
-        QString module; // the specification that defines it: "CSS Display 4"
+        QString module; // the CSS module that defines it: "CSS Display 4"
         QString notation;
     };
 

@@ -548,7 +548,7 @@ int declarationKey(QStringView name)
             return PrefixBit | property;
         if (const int index = today.indexOf(bare); index >= 0)
             return PrefixBit | (PropertyCount + 1 + index);
-        return 0; // a browser's own property, which no specification defines
+        return 0; // a browser's own property, which no CSS module defines
     }
     return UnknownPropertyKey;
 }

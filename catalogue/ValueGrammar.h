@@ -62,7 +62,7 @@ struct ValueVerdict {
 [[nodiscard]] ValueVerdict checkValue(int property, QStringView value);
 
 // Any property's name as the check knows it: 0 for a custom property (--x), whose value
-// is anything, and for a vendor's property no specification defines
+// is anything, and for a vendor's property no CSS module defines
 // (-webkit-font-smoothing), 1..102 for the catalogue's, a key of today's CSS, with
 // VendorPrefixedKey set for a name with a vendor's prefix (-webkit-transition), or
 // UnknownPropertyKey. `name` is as CSS reads it (escapes undone), in any case. Keys fit in 12 bits.

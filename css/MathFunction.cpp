@@ -97,8 +97,8 @@ public:
     std::optional<Type> function(qsizetype at)
     {
         const ValueToken &f = m_tokens[at];
-        const Function *const spec = functionNamed(f.name);
-        if (!spec)
+        const Function *const known = functionNamed(f.name);
+        if (!known)
             return fail(Fault::Syntax, at);
         // The arguments: the ranges between the commas of the function's own block.
         std::vector<std::pair<qsizetype, qsizetype>> args;
@@ -112,11 +112,11 @@ public:
         }
         if (from < f.close || !args.empty())
             args.emplace_back(from, f.close);
-        if (int(args.size()) < spec->least)
+        if (int(args.size()) < known->least)
             return fail(Fault::Ends, f.close);
-        if (int(args.size()) > spec->most)
-            return fail(Fault::Syntax, args[std::size_t(spec->most)].first - 1);
-        switch (spec->shape) {
+        if (int(args.size()) > known->most)
+            return fail(Fault::Syntax, args[std::size_t(known->most)].first - 1);
+        switch (known->shape) {
         case Shape::Same:
         case Shape::Pair:
         case Shape::Abs:
@@ -153,7 +153,7 @@ public:
                 return fail(Fault::Types, args.front().first);
             if (!type)
                 return {};
-            return spec->shape == Shape::Inverse ? Type::of(Base::Angle) : Type();
+            return known->shape == Shape::Inverse ? Type::of(Base::Angle) : Type();
         }
         case Shape::Atan2:
             return same(args, 0) ? std::optional(Type::of(Base::Angle)) : std::nullopt;

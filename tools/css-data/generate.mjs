@@ -118,7 +118,7 @@ const byName = (a, b) => (a.name < b.name ? -1 : a.name > b.name ? 1 : 0);
 
 for (const p of [...css.properties].sort(byName)) {
   if (p.legacyAliasOf) lines.push(`a\t${p.name}\t${p.legacyAliasOf}`);
-  // A property the specifications name without a grammar takes any value.
+  // A property the CSS modules name without a grammar takes any value.
   else lines.push(`p\t${p.name}\t${moduleOf(p.href)}\t${p.syntax ? clean(notation(p.syntax)) : '<any-value>'}`);
 }
 // A name defined twice (for different properties or functions) takes either syntax.
