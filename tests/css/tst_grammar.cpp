@@ -125,25 +125,20 @@ private Q_SLOTS:
             QTest::newRow(name) << QString::fromUtf16(property) << QString::fromUtf16(value)
                                 << QString::fromUtf16(expected);
         };
+        // clang-format off
         // Keywords and identifiers.
         row("keyword in any case", u"display", u"Table-CELL");
         row("keyword unknown", u"display", u"blok", u"invalid 0+4 neznámé klíčové slovo");
-        row("keyword of another place",
-            u"font-style",
-            u"normal italic",
+        row("keyword of another place", u"font-style", u"normal italic",
             u"invalid 7+6 přebývající hodnota");
         row("Kelvin sign is no k", u"direction", u"ltr\u212A", u"invalid 0+4");
         row("identifier and integers", u"counter-reset", u"chapter 1 section -2 part");
-        row("identifier not inherit",
-            u"counter-reset",
-            u"a inherit",
+        row("identifier not inherit", u"counter-reset", u"a inherit",
             u"invalid 2+7 klíčové slovo inherit smí stát jen samo");
         row("escaped keyword", u"display", u"\\62 lock");
         // Numbers.
         row("length units", u"margin", u"1px 2EM 3pc 4mm");
-        row("length units of today",
-            u"margin",
-            u"1px 3rem 4Q",
+        row("length units of today", u"margin", u"1px 3rem 4Q",
             u"later 4+4 hodnota z CSS Values 4; CSS 2.1 ji nemá");
         row("length zero without unit", u"width", u"0");
         row("length without unit", u"margin-left", u"10", u"invalid 0+2 chybí jednotka délky");
@@ -157,24 +152,16 @@ private Q_SLOTS:
         row("integer with a fraction", u"z-index", u"1.5", u"invalid 0+3 očekává se celé číslo");
         row("integer below range", u"orphans", u"0", u"invalid 0+1 hodnota musí být nejméně 1");
         row("listed number", u"font-weight", u"700");
-        row("number of today",
-            u"font-weight",
-            u"450",
+        row("number of today", u"font-weight", u"450",
             u"later 0+3 hodnota z CSS Fonts 4; CSS 2.1 ji nemá");
-        row("number neither allows",
-            u"font-weight",
-            u"1001",
+        row("number neither allows", u"font-weight", u"1001",
             u"invalid 0+4 toto číslo zde není dovoleno");
-        row("calc for a length",
-            u"width",
-            u"calc(100% - 2 * (1em + 1px))",
+        row("calc for a length", u"width", u"calc(100% - 2 * (1em + 1px))",
             u"later 0+5 hodnota z CSS Values 4; CSS 2.1 ji nemá");
         row("calc for an integer", u"z-index", u"CALC(1 + 2)", u"later 0+5");
         row("calc unclosed", u"width", u"calc(1px", u"invalid 8+0 neuzavřená závorka");
         row("calc empty", u"width", u"calc()", u"invalid 5+1 funkci chybí argument");
-        row("calc minus unspaced",
-            u"width",
-            u"calc(100%-10px)",
+        row("calc minus unspaced", u"width", u"calc(100%-10px)",
             u"invalid 9+5 + a - ve výpočtu potřebují mezeru z obou stran");
         row("calc plus unspaced", u"width", u"calc(1px+ 2px)", u"invalid 8+1");
         row("calc minus spaced once", u"width", u"calc(100% -10px)", u"invalid 10+5");
@@ -182,9 +169,7 @@ private Q_SLOTS:
         row("calc unary minus", u"width", u"calc(- 1px)", u"invalid 5+1");
         row("calc product unspaced", u"width", u"calc(2*-1px/ 2)", u"later 0+5");
         row("calc mixed, percentages beside", u"line-height", u"calc(1em + 10%)", u"later 0+5");
-        row("calc adds other kinds",
-            u"width",
-            u"calc(1px + 2)",
+        row("calc adds other kinds", u"width", u"calc(1px + 2)",
             u"invalid 9+1 výpočet zde dává nebo sčítá jiný druh hodnoty");
         row("calc gives another kind", u"width", u"calc(10)", u"invalid 0+5");
         row("calc percentage, none beside", u"border-width", u"calc(10%)", u"invalid 0+5");
@@ -208,53 +193,39 @@ private Q_SLOTS:
         row("sibling-index", u"z-index", u"sibling-index()", u"later 0+14");
         // Colours.
         row("colour hex", u"border-color", u"#abc #AABBCC");
-        row("colour hex with alpha",
-            u"border-color",
-            u"#abc #abcd",
+        row("colour hex with alpha", u"border-color", u"#abc #abcd",
             u"later 5+5 hodnota z CSS Color 4; CSS 2.1 ji nemá");
         row("colour hex bad", u"color", u"#ggg", u"invalid 0+4 neplatná barva");
         row("colour hex five", u"color", u"#abcde", u"invalid 0+6 neplatná barva");
         row("colour keywords", u"border-color", u"orange ButtonFace transparent");
         row("colour keywords of today", u"color", u"currentColor", u"later 0+12");
         row("colour functions", u"border-color", u"rgb(1, 2, 300) rgb(10%,20%,30%)");
-        row("colour functions of today",
-            u"border-color",
+        row("colour functions of today", u"border-color",
             u"rgb(1 2 3) rgba(0 0 0 / 50%) hsl(120deg 50% 50%)",
             u"later 0+4 hodnota z CSS Color 4; CSS 2.1 ji nemá");
-        row("colour function of today's grammar",
-            u"color",
-            u"oklch(70% 0.1 200)",
+        row("colour function of today's grammar", u"color", u"oklch(70% 0.1 200)",
             u"later 0+6 hodnota z CSS Color 5; CSS 2.1 ji nemá");
         row("colour function mixed", u"color", u"rgb(10%, 20, 30)", u"invalid 9+2");
         row("colour function short", u"color", u"rgb(1,2)", u"invalid 7+1 funkci chybí argument");
         row("colour hue unit", u"color", u"hsl(10px, 50%, 50%)", u"invalid 4+4 neplatná jednotka");
-        row("colour function twice",
-            u"color",
-            u"rgb(1,2,3) RGB(1,2,3)",
+        row("colour function twice", u"color", u"rgb(1,2,3) RGB(1,2,3)",
             u"invalid 11+4 funkce zde není dovolena");
         row("colour function unknown", u"color", u"rbg(1,2,3)", u"invalid 0+4 neznámá funkce");
         row("colour name unknown", u"color", u"reed", u"invalid 0+4 neznámá barva");
-        row("colour or keyword unknown",
-            u"background-color",
-            u"reed",
+        row("colour or keyword unknown", u"background-color", u"reed",
             u"invalid 0+4 neznámé klíčové slovo ani barva");
         // Addresses, strings, counters, shapes.
         row("uri token", u"background-image", u"url( a.png )");
         row("uri string", u"list-style-image", u"URL( 'a b.png' )");
-        row("uri of two strings",
-            u"background-image",
-            u"url(\"a\" \"b\")",
+        row("uri of two strings", u"background-image", u"url(\"a\" \"b\")",
             u"invalid 8+3 přebývající hodnota");
         row("uri unclosed", u"background-image", u"url('a'", u"invalid 7+0 neuzavřená závorka");
-        row("uri bad",
-            u"background-image",
-            u"url(a b)",
+        row("uri bad", u"background-image", u"url(a b)",
             u"invalid 0+8 chybně zapsaná adresa url()");
         row("strings", u"quotes", u"'«' \"»\" '\\'' \"\\\"\"");
         row("strings odd", u"quotes", u"'«' '»' '‹'", u"invalid 11+0 neočekávaný konec hodnoty");
         row("string unclosed", u"content", u"\"abc", u"invalid 0+4 neuzavřený řetězec");
-        row("content list",
-            u"content",
+        row("content list", u"content",
             u"open-quote counter(a) \"x\" counters(b, '.', upper-roman) "
             u"attr(title) url(i.png)");
         row("counter style of today", u"content", u"counter(a, rounded)", u"later 11+7");
@@ -266,17 +237,13 @@ private Q_SLOTS:
         row("|| border", u"border", u"solid 1px red");
         row("|| border reversed", u"border", u"red solid");
         row("|| border twice", u"border", u"solid red blue", u"invalid 10+4 přebývající hodnota");
-        row("|| border unknown",
-            u"border",
-            u"1px sollid",
+        row("|| border unknown", u"border", u"1px sollid",
             u"invalid 4+6 neznámé klíčové slovo ani barva");
         row("font whole", u"font", u"italic bold 12px/1.5 \"Times New Roman\", serif");
         row("font normal thrice", u"font", u"normal normal normal 1em/normal a b, sans-serif");
         row("font without family", u"font", u"12px", u"invalid 4+0 neočekávaný konec hodnoty");
         row("font without slash", u"font", u"12px 1.5 serif", u"invalid 5+3 chybí lomítko");
-        row("font family trailing comma",
-            u"font-family",
-            u"Arial,",
+        row("font family trailing comma", u"font-family", u"Arial,",
             u"invalid 6+0 neočekávaný konec hodnoty");
         row("position keyword and length", u"background-position", u"left 10px");
         row("position keywords reversed", u"background-position", u"center left");
@@ -289,9 +256,7 @@ private Q_SLOTS:
         row("margin five", u"margin", u"0 0 0 0 0", u"invalid 8+1 přebývající hodnota");
         row("text-shadow list", u"text-shadow", u"1px 1px 2px red, blue 0 0 3px");
         row("text-shadow blur negative", u"text-shadow", u"1px 1px -2px", u"invalid 8+4");
-        row("text-decoration each once",
-            u"text-decoration",
-            u"underline overline underline",
+        row("text-decoration each once", u"text-decoration", u"underline overline underline",
             u"invalid 19+9 přebývající hodnota");
         // The whole value.
         row("empty", u"color", u"");
@@ -300,88 +265,59 @@ private Q_SLOTS:
         row("outer white space", u"margin-left", u"\t 10 \n", u"invalid 2+2 chybí jednotka délky");
         row("important", u"color", u"red !important");
         row("important any case, spaced", u"color", u"red ! /**/ ImPortant");
-        row("important alone",
-            u"color",
-            u"!important",
+        row("important alone", u"color", u"!important",
             u"invalid 0+1 chybí hodnota před !important");
         row("important misspelt", u"color", u"red !importent", u"invalid 4+1 neočekávaný znak");
         row("inherit", u"width", u"inherit");
-        row("initial, unset, revert",
-            u"color",
-            u"REVERT",
+        row("initial, unset, revert", u"color", u"REVERT",
             u"later 0+6 hodnota z CSS Cascade 4; CSS 2.1 ji nemá");
         row("inherit with more", u"width", u"inherit 2px", u"invalid 8+3 přebývající hodnota");
-        row("var",
-            u"margin",
-            u"var(--gap) auto",
+        row("var", u"margin", u"var(--gap) auto",
             u"later 0+15 hodnota z CSS Variables 2; CSS 2.1 ji nemá");
-        row("env",
-            u"padding",
-            u"max(1rem, env(safe-area-inset-left))",
+        row("env", u"padding", u"max(1rem, env(safe-area-inset-left))",
             u"later 0+36 hodnota z CSS Env 1; CSS 2.1 ji nemá");
-        row("attr of today",
-            u"width",
-            u"attr(data-w px)",
+        row("attr of today", u"width", u"attr(data-w px)",
             u"later 0+15 hodnota z CSS Values 5; CSS 2.1 ji nemá");
-        row("an author's function",
-            u"color",
-            u"--brand()",
+        row("an author's function", u"color", u"--brand()",
             u"later 0+9 hodnota z CSS Mixins 1; CSS 2.1 ji nemá");
         row("var unclosed", u"color", u"var(--x", u"invalid 7+0 neuzavřená závorka");
         row("var then a semicolon", u"color", u"var(--x); x", u"invalid 8+1 neočekávaný znak");
         row("semicolon", u"color", u"red; margin: 0", u"invalid 3+1 neočekávaný znak");
         row("unclosed comment", u"color", u"red /* x", u"invalid 4+4 neuzavřený komentář");
-        row("trailing backslash",
-            u"color",
-            u"red\\",
+        row("trailing backslash", u"color", u"red\\",
             u"invalid 3+1 zpětné lomítko, které nic neuvozuje");
         row("escaped space kept", u"font-family", u"a\\ ");
         QTest::newRow("NUL and lone surrogate")
             << u"font-family"_s << QString::fromUtf16(u"a\0b \xD800", 5) << u"valid"_s;
         // Values CSS 2.1 dropped and the catalogue's own mistake.
-        row("dropped marker",
-            u"display",
-            u"marker",
+        row("dropped marker", u"display", u"marker",
             u"dropped 0+6 CSS 2.1 hodnotu vypustila; nahrazuje ji pseudoprvek ::marker");
-        row("dropped in any case",
-            u"caption-side",
-            u" RIGHT ",
+        row("dropped in any case", u"caption-side", u" RIGHT ",
             u"dropped 1+5 CSS 2.1 hodnotu vypustila a nic ji nenahrazuje");
-        row("dropped property",
-            u"size",
-            u"8.5in 11in !important",
+        row("dropped property", u"size", u"8.5in 11in !important",
             u"dropped 0+10 CSS 2.1 vlastnost vypustila; nahrazuje ji deskriptor size pravidla "
             u"@page (CSS Paged Media)");
         row("dropped property, global keyword", u"marks", u"inherit", u"dropped 0+7");
         row("dropped property, bad value", u"size", u"-1in", u"invalid 0+4");
         row("dropped property, any order", u"marks", u"cross crop", u"dropped 0+10");
         row("today's font-stretch", u"font-stretch", u"semi-condensed");
-        row("dropped, back today",
-            u"page",
-            u"auto",
+        row("dropped, back today", u"page", u"auto",
             u"later 0+4 hodnota z CSS Page 3; CSS 2.1 ji nemá");
         row("dropped, in today's grammar but no browser", u"display", u"run-in", u"dropped 0+6");
         // Today's CSS decides what CSS 2.1's grammar does not take.
-        row("keyword of today",
-            u"display",
-            u"flex",
+        row("keyword of today", u"display", u"flex",
             u"later 0+4 hodnota z CSS Display 4; CSS 2.1 ji nemá");
         row("two keywords of today", u"display", u"inline flex", u"later 7+4");
         row("keyword neither has", u"display", u"flexx", u"invalid 0+5 neznámé klíčové slovo");
-        row("function of today",
-            u"width",
-            u"fit-content(20em)",
+        row("function of today", u"width", u"fit-content(20em)",
             u"later 0+12 hodnota z CSS Grid 2; CSS 2.1 ji nemá");
-        row("layers of today",
-            u"background",
-            u"url(a.png), linear-gradient(red, blue)",
+        row("layers of today", u"background", u"url(a.png), linear-gradient(red, blue)",
             u"later 10+1");
         row("today's grammar bounds", u"width", u"fit-content(-1px)", u"invalid 0+12");
-        row("empty string",
-            u"content",
-            u"empty string",
+        row("empty string", u"content", u"empty string",
             u"invalid 0+12 prázdný řetězec se v CSS píše \"\"");
         row("empty string written", u"content", u"\"\"");
+        // clang-format on
     }
 
     void verdicts()
@@ -451,55 +387,36 @@ private Q_SLOTS:
             QTest::newRow(name) << QString::fromUtf16(property) << QString::fromUtf16(value)
                                 << QString::fromUtf16(expected) << accepted;
         };
+        // clang-format off
         row("catalogue in any case", u"COLOR", u"Red", u"valid", true);
         row("catalogue invalid", u"color", u"reed", u"invalid 0+4", false);
-        row("property of today",
-            u"gap",
-            u"1rem",
-            u"later 0+4 vlastnost z CSS Gaps 1; CSS 2.1 ji nemá",
-            true);
-        row("property of today, bad value",
-            u"border-radius",
-            u"4 px",
-            u"invalid 0+1 chybí jednotka délky",
-            false);
+        row("property of today", u"gap", u"1rem",
+            u"later 0+4 vlastnost z CSS Gaps 1; CSS 2.1 ji nemá", true);
+        row("property of today, bad value", u"border-radius", u"4 px",
+            u"invalid 0+1 chybí jednotka délky", false);
         row("property of today, wide keyword", u"Transition", u"unset", u"later 0+5", true);
         row("property of today, var()", u"aspect-ratio", u"var(--r) / 2", u"later 0+12", true);
-        row("grid lines",
-            u"grid-template-columns",
-            u"[a] repeat(2, 1fr) [b c] 10px",
-            u"later 0+29",
+        row("grid lines", u"grid-template-columns", u"[a] repeat(2, 1fr) [b c] 10px", u"later 0+29",
             true);
         row("grid lines unclosed", u"grid-template-columns", u"[a 1fr", u"invalid 3+3", false);
         row("empty group not allowed", u"background-position-x", u"left, ", u"invalid 5+0", false);
-        row("legacy alias",
-            u"-webkit-transition",
-            u"opacity 1s",
+        row("legacy alias", u"-webkit-transition", u"opacity 1s",
             u"later 0+10 vlastnost z CSS Transitions 1; CSS 2.1 ji nemá; předpona patří jen "
-            u"prohlížeči, který ji zavedl",
-            true);
-        row("prefixed, by the bare grammar",
-            u"-moz-border-radius",
-            u"4px / 2px",
-            u"later 0+9",
+            u"prohlížeči, který ji zavedl", true);
+        row("prefixed, by the bare grammar", u"-moz-border-radius", u"4px / 2px", u"later 0+9",
             true);
         row("prefixed, bad value", u"-moz-border-radius", u"4", u"invalid 0+1", false);
-        row("prefixed catalogue property",
-            u"-webkit-margin-top",
-            u"1px",
-            u"later -1+0 předpona patří jen prohlížeči, který ji zavedl",
-            true);
+        row("prefixed catalogue property", u"-webkit-margin-top", u"1px",
+            u"later -1+0 předpona patří jen prohlížeči, který ji zavedl", true);
         row("a browser's own property", u"-webkit-font-smoothing", u"antialiased", u"valid", true);
         row("custom property", u"--brand", u"{ not } a [ value ]", u"valid", true);
         row("unknown name", u"colr", u"red", u"invalid -1+0 neznámá vlastnost", false);
-        row("calc of a number and a percentage",
-            u"opacity",
-            u"calc(50% + 0.1)",
-            u"invalid 9+1 výpočet zde dává nebo sčítá jiný druh hodnoty",
-            false);
+        row("calc of a number and a percentage", u"opacity", u"calc(50% + 0.1)",
+            u"invalid 9+1 výpočet zde dává nebo sčítá jiný druh hodnoty", false);
         row("an angle, or zero", u"transform", u"rotate(45) rotate(0)", u"invalid 7+2", false);
         row("dropped by all", u"display", u"compact", u"dropped 0+7", false);
         row("dropped property", u"marks", u"crop", u"dropped 0+4", false);
+        // clang-format on
     }
 
     void declarations()
@@ -527,6 +444,7 @@ private Q_SLOTS:
             QTest::newRow(name) << QString::fromUtf16(selector) << QString::fromUtf16(declared)
                                 << QString::fromUtf16(property) << QString::fromUtf16(expected);
         };
+        // clang-format off
         const char16_t *const none = u"";
         const char16_t *const positioned = u"nemá účinek, dokud je position static";
         const char16_t *const inlineSize =
@@ -555,26 +473,14 @@ private Q_SLOTS:
         row("list-style on div", u"div", none, u"list-style-type", list);
         row("list-style on li", u"ul li", none, u"list-style", none);
         row("list-style on ul, inherited", u"ul", u"display: flex", u"list-style", none);
-        row("list-style made an item",
-            u"div",
-            u"display: block list-item",
-            u"list-style-image",
+        row("list-style made an item", u"div", u"display: block list-item", u"list-style-image",
             none);
         row("list-style, element unknown", u".x", u"display: block", u"list-style-position", none);
-        row("border-spacing, collapsed",
-            u"table",
-            u"border-collapse: collapse",
-            u"border-spacing",
+        row("border-spacing, collapsed", u"table", u"border-collapse: collapse", u"border-spacing",
             u"nemá účinek, když je border-collapse collapse");
-        row("border-spacing, separate",
-            u"table",
-            u"border-collapse: separate",
-            u"border-spacing",
+        row("border-spacing, separate", u"table", u"border-collapse: separate", u"border-spacing",
             none);
-        row("float, absolute",
-            u".x",
-            u"position: fixed",
-            u"float",
+        row("float, absolute", u".x", u"position: fixed", u"float",
             u"nemá účinek u prvku s position absolute nebo fixed");
         row("float, relative", u".x", u"position: relative", u"float", none);
         row("text-align on span", u"span", none, u"text-align", inlineText);
@@ -587,6 +493,7 @@ private Q_SLOTS:
         row("legacy pseudo-element", u"p:first-line", none, u"vertical-align", none);
         row("attribute with spaces", u"div[title=\"a b\"] > a", none, u"height", inlineSize);
         row("element in a function only", u":is(span)", none, u"text-align", none);
+        // clang-format on
     }
 
     void noEffect()
