@@ -465,6 +465,22 @@ QString CssTokenizer::asciiLower(QStringView text)
     return result;
 }
 
+bool CssTokenizer::endsImportant(QStringView value)
+{
+    CssTokenizer tokens(value);
+    CssToken last;
+    CssToken beforeLast;
+    for (CssToken token = tokens.next(); token.type != Type::End; token = tokens.next()) {
+        if (token.type != Type::Whitespace && token.type != Type::Comment) {
+            beforeLast = last;
+            last = token;
+        }
+    }
+    return last.type == Type::Ident && beforeLast.type == Type::Delim &&
+           value.sliced(beforeLast.begin, beforeLast.size()) == u"!" &&
+           equalsIgnoringAsciiCase(unescaped(value.sliced(last.begin, last.size())), u"important");
+}
+
 QString CssTokenizer::oneLine(const CssToken &token, QStringView raw)
 {
     QString result;

@@ -74,6 +74,8 @@ public:
     // match, under which a Kelvin sign is no "k".
     [[nodiscard]] static bool equalsIgnoringAsciiCase(QStringView a, QStringView b);
     [[nodiscard]] static QString asciiLower(QStringView text);
+    // Whether a value ends in "!important", in any case, spaced or not.
+    [[nodiscard]] static bool endsImportant(QStringView value);
     // A token written on one line, reading the same: each line break (CR LF, CR, LF, FF)
     // a space, but in a string a line continued with a backslash is joined.
     [[nodiscard]] static QString oneLine(const CssToken &token, QStringView raw);

@@ -4,6 +4,7 @@
 #include "DeclarationCheck.h"
 #include "Keywords.h"
 #include "Property.h"
+#include "RuleContext.h"
 
 #include <algorithm>
 #include <array>
@@ -238,6 +239,31 @@ void addOnce(QStringList &list, const QString &text)
         list += text;
 }
 
+// What the rule says of the sample's element, as a browser keeps it: of each property the
+// last value it accepts, unless an earlier accepted one is !important.
+RuleContext contextOf(const QString &element,
+                      const QList<std::pair<QString, QString>> &declarations)
+{
+    RuleContext context = RuleContext::of({}, [&declarations](QStringView name) {
+        QString kept;
+        bool keptImportant = false;
+        for (const auto &[givenName, givenValue] : declarations) {
+            const QString value = givenValue.trimmed();
+            if (CssTokenizer::asciiLower(givenName.trimmed()) != name || value.isEmpty() ||
+                !browserAccepts(name, value))
+                continue;
+            const bool important = CssTokenizer::endsImportant(value);
+            if (important || !keptImportant) {
+                kept = value;
+                keptImportant = important;
+            }
+        }
+        return kept;
+    });
+    context.element = element;
+    return context;
+}
+
 // The sample's html with %1 to %4 replaced in one pass, so that a replacement is never
 // read again.
 QString filled(QStringView html, const std::array<QString, 4> &values)
@@ -460,8 +486,9 @@ void PreviewDocument::addDeclarations(const QList<std::pair<QString, QString>> &
 {
     qsizetype passed = 0;
     qsizetype overCount = 0;
-    bool importantFloat = false;
     BorderWidths borders;
+    const RuleContext context = contextOf(m_element, declarations);
+    m_floated = !context.floating.isNull() && context.floating != u"none";
     for (const auto &[givenName, givenValue] : declarations) {
         const QString name = CssTokenizer::asciiLower(givenName.trimmed());
         QString value = givenValue.trimmed();
@@ -495,16 +522,14 @@ void PreviewDocument::addDeclarations(const QList<std::pair<QString, QString>> &
             addOnce(m_leftOut, tr("%1 (hodnota delší než %2 znaků)").arg(name).arg(MaxValueLength));
             continue;
         }
-        if (drawnOtherwise(name, value))
+        // A browser draws nothing for it on this element either; the line says why.
+        if (const QString why = context.noEffect(name); !why.isEmpty()) {
+            auto group = std::ranges::find(m_noEffect, why, &NoEffect::reason);
+            if (group == m_noEffect.end())
+                group = m_noEffect.insert(group, {why, {}});
+            addOnce(group->names, name);
+        } else if (drawnOtherwise(name, value)) {
             addOnce(m_notDrawn, name + u": "_s + value);
-        if (name == u"float") {
-            const qsizetype bang = value.indexOf(u'!');
-            const bool isImportant = bang >= 0;
-            if (isImportant || !importantFloat)
-                m_floated = value.first(bang < 0 ? value.size() : bang)
-                                .trimmed()
-                                .compare(u"none", Qt::CaseInsensitive) != 0;
-            importantFloat = importantFloat || isImportant;
         }
         if (!m_style.isEmpty())
             m_style += u"; "_s;
@@ -596,6 +621,8 @@ QString PreviewDocument::info() const
         without += tr("%1 (jen pro tisk nebo řeč)").arg(m_printOrSpeechOnly.join(u", "_s));
     if (!m_notDrawn.isEmpty())
         without += tr("%1 (náhled je nekreslí)").arg(m_notDrawn.join(u", "_s));
+    for (const NoEffect &group : m_noEffect)
+        without += group.names.join(u", "_s) + u" ("_s + group.reason + u')';
     if (!without.isEmpty())
         line += tr(" Bez účinku: %1.").arg(without.join(u"; "_s));
     if (!m_leftOut.isEmpty())

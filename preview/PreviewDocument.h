@@ -45,13 +45,21 @@ public:
     [[nodiscard]] const QStringList &notDrawn() const { return m_notDrawn; }
     // What the renderer did not get, each "name (reason)", in Czech.
     [[nodiscard]] const QStringList &leftOut() const { return m_leftOut; }
-    // The window's line about all that, in Czech.
+    // The window's line about all that, and about what does nothing on this element in a
+    // browser either (RuleContext), in Czech.
     [[nodiscard]] QString info() const;
     // The same sample as a browser is given it: standards mode, UTF-8, and the rule's
     // declarations as written. The pictures the preview is measured against come from it.
     [[nodiscard]] QString browserHtml() const;
 
 private:
+    // Declarations that reach the renderer but do nothing on this element in a browser
+    // either (a top of a static box), by reason (in the user's language), in rule order.
+    struct NoEffect {
+        QString reason;
+        QStringList names;
+    };
+
     void addDeclarations(const QList<std::pair<QString, QString>> &declarations);
     [[nodiscard]] QString withAddressReferences(const QString &name, const QString &value);
 
@@ -60,9 +68,10 @@ private:
     QString m_element;
     QString m_namedInSelector; // the last name in the selector, known or not
     QString m_style;           // the declarations for the style attribute, not yet escaped
-    bool m_floated = false;    // by the style attribute, which moves it before the text
+    bool m_floated = false;    // by the rule, which moves it before the text
     QStringList m_addresses;
     QStringList m_printOrSpeechOnly;
     QStringList m_notDrawn;
+    QList<NoEffect> m_noEffect;
     QStringList m_leftOut;
 };

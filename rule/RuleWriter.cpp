@@ -186,24 +186,6 @@ QString declaration(int index, bool onlyChanged, const PropertyValues &values)
 
 namespace {
 
-// Whether a value ends in "!important", in any case, spaced or not.
-bool endsImportant(QStringView value)
-{
-    CssTokenizer tokens(value);
-    CssToken last;
-    CssToken beforeLast;
-    for (CssToken token = tokens.next(); token.type != Type::End; token = tokens.next()) {
-        if (token.type != Type::Whitespace && token.type != Type::Comment) {
-            beforeLast = last;
-            last = token;
-        }
-    }
-    return last.type == Type::Ident && beforeLast.type == Type::Delim &&
-           value.sliced(beforeLast.begin, beforeLast.size()) == u"!" &&
-           CssTokenizer::equalsIgnoringAsciiCase(
-               CssTokenizer::unescaped(value.sliced(last.begin, last.size())), u"important");
-}
-
 // A kept piece as a line: with a ";" after it, but for a nested rule, which its "}" ends.
 // A comment gets one too: read again, it is a piece of its own, not the start of the next.
 QString keptLine(const QString &piece)
@@ -245,7 +227,7 @@ void RuleLines::update(const RuleState &state)
             Facts facts;
             const QString name = Property::at(i).name.toLower();
             if (!m_declarations[at].isNull()) {
-                facts.important = endsImportant(value);
+                facts.important = CssTokenizer::endsImportant(value);
                 if (m_ranks[at] == 0 || browserAccepts(name, value))
                     facts.longhands = longhands::of(name);
             }

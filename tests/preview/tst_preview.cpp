@@ -216,6 +216,7 @@ private Q_SLOTS:
         QTest::addColumn<QString>("style"); // the style attribute as the page has it
         QTest::addColumn<QString>("info");
         const QString p = u"Ukázka: <p> mezi dvěma odstavci."_s;
+        const QString ul = u"Ukázka: <ul> jako seznam o třech položkách."_s;
         QTest::newRow("quotes and ampersands escaped")
             << u"p { font-family: \"a&b\", serif }"_s
             << u"font-family: &quot;a&amp;b&quot;, serif"_s << p;
@@ -226,16 +227,31 @@ private Q_SLOTS:
             << p + u" Bez účinku: page-break-after, volume, orphans (jen pro tisk nebo řeč); "
                    u"letter-spacing, -moz-thing (náhled je nekreslí)."_s;
         QTest::newRow("values drawn otherwise are passed and named")
-            << u"p { text-align: JUSTIFY; list-style: square inside; vertical-align: sub; "
-               u"list-style-position: outside }"_s
-            << u"text-align: JUSTIFY; list-style: square inside; vertical-align: sub; "
-               u"list-style-position: outside"_s
-            << p + u" Bez účinku: text-align: JUSTIFY, list-style: square inside, "
-                   u"vertical-align: sub (náhled je nekreslí)."_s;
+            << u"li { text-align: JUSTIFY; list-style: square inside; list-style-position: outside }"_s
+            << u"text-align: JUSTIFY; list-style: square inside; list-style-position: outside"_s
+            << u"Ukázka: <li> jako prostřední položka seznamu. Bez účinku: text-align: JUSTIFY, "
+               u"list-style: square inside (náhled je nekreslí)."_s;
+        // Passed on, as a browser has them, and named for what the rule makes of the element.
+        QTest::newRow("no effect on this element, as a browser keeps the rule")
+            << u"p { vertical-align: sub; top: 1px; position: absolute !important; float: left; "
+               u"list-style: square; z-index: 2; Position: static; display: inline; width: 1em; "
+               u"left: 0; display: bogus }"_s
+            << u"vertical-align: sub; top: 1px; position: absolute !important; float: left; "
+               u"list-style: square; z-index: 2; position: static; display: inline; width: 1em; left: 0"_s
+            << p + u" Bez účinku: vertical-align (nemá účinek u blokového prvku); float (nemá "
+                   u"účinek u prvku s position absolute nebo fixed); list-style (nemá účinek u "
+                   u"prvku, který není položkou seznamu (display: list-item, li)). Vynecháno: "
+                   u"display (neplatná hodnota)."_s;
+        QTest::newRow("no effect, on a span and while static")
+            << u"span { height: 2em; top: 1px; z-index: 1; text-indent: 1em; display: inline }"_s
+            << QString()
+            << u"Ukázka: <span> v textu odstavce. Bez účinku: height (nemá účinek u řádkového "
+               u"prvku, který není nahrazený (jako span nebo a)); top, z-index (nemá účinek, "
+               u"dokud je position static); text-indent (nemá účinek u řádkového prvku)."_s;
         QTest::newRow("addresses by reference, once each")
-            << u"p { background: url( 'a b.png' ) red; list-style-image: URL(a\\ b.png) }"_s
+            << u"ul { background: url( 'a b.png' ) red; list-style-image: URL(a\\ b.png) }"_s
             << u"background: url(stylomat-address:0) red; list-style-image: url(stylomat-address:0)"_s
-            << p;
+            << ul;
         QTest::newRow("url in a string stays")
             << u"p { font-family: \"url(x)\" }"_s << u"font-family: &quot;url(x)&quot;"_s << p;
         QTest::newRow("width keywords as lengths")
@@ -258,9 +274,9 @@ private Q_SLOTS:
             << u"p { --brand: red; color: blue }"_s << u"color: blue"_s
             << p + u" Vynecháno: „--brand“ (není název vlastnosti)."_s;
         QTest::newRow("an address as CSS reads it, escapes and all")
-            << u"p { background-image: url(\\64 ata:x); list-style-image: url( \"a\\\"b\" ) }"_s
+            << u"ul { background-image: url(\\64 ata:x); list-style-image: url( \"a\\\"b\" ) }"_s
             << u"background-image: url(stylomat-address:0); list-style-image: url(stylomat-address:1)"_s
-            << p;
+            << ul;
         QTest::newRow("value too long")
             << u"p { font-family: "_s + QString(PreviewDocument::MaxValueLength + 1, u'x') +
                    u"; color: red }"_s
@@ -580,7 +596,7 @@ private Q_SLOTS:
         QVERIFY(!colourShown(0xff0000));
         QCOMPARE(info->text(),
                  u"Ukázka: <li> jako prostřední položka seznamu. Bez účinku: page "
-                 u"(jen pro tisk nebo řeč)."_s);
+                 u"(jen pro tisk nebo řeč); z-index (nemá účinek, dokud je position static)."_s);
 
         // A cut PNG is drawn as the placeholder and named, not left to libpng to print.
         const QString png = pngDataUri(0x102030);
